@@ -1,0 +1,6 @@
+#include "store/InxTypes.h"
+
+void TStatusSet::IncStatus(TStatus aStatus)
+{
+    FBits |= Bit(aStatus);
+}

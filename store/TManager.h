@@ -1,0 +1,93 @@
+#pragma once
+
+// TManager: one INX file held in memory. Reads and writes address an element by section,
+// optional header ("None" = the section itself) and name; names match ignoring ASCII case.
+// Reads and writes create what they address. The whole file is written back by Save and
+// when the store is destroyed (iSaveOnFree).
+//
+// Failures are recorded as status flags and never thrown, except: a typed read whose stored
+// value cannot be converted throws EConvertError; deciphering a mult line that is not
+// cipher text throws EConvertError; any operation but the typed writes on a store that has
+// no document (created with aLoad false, neither loaded nor cleared) throws EInvalidOpException.
+
+#include "store/InxTypes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class TInxDocument; // the in-memory document, private to the store
+
+class TManager
+{
+public:
+    TManager(const QString& aFileName, bool aLoad);
+    ~TManager();
+    TManager(const TManager&) = delete;
+    TManager& operator=(const TManager&) = delete;
+
+    // Loads aFileName; a different name first saves the current document to the current
+    // FileName. "Self" reloads FileName. A missing or empty file gives an empty document.
+    void Load(const QString& aFileName);
+    // Writes the document to FileName (the argument is not used). A document without
+    // sections writes nothing. Sets stFileSaved or stFileSaveFail; never throws.
+    void Save(const QString& aFileName);
+    void Clear();
+
+    QStringList GetSections() const;
+    // The headers of the section named exactly aSection (case-sensitive), removed ones left out.
+    QStringList GetHeaders(const QString& aSection) const;
+
+    QString ReadStr(const QString& aSection, const QString& aKey, const QString& aDefault,
+                    const QString& aHeader = QStringLiteral("None"), TInsPos aRPos = ipEnd);
+    bool ReadBool(const QString& aSection, const QString& aKey, bool aDefault,
+                  const QString& aHeader = QStringLiteral("None"), TInsPos aRPos = ipEnd);
+    int ReadInt(const QString& aSection, const QString& aKey, int aDefault,
+                const QString& aHeader = QStringLiteral("None"), TInsPos aRPos = ipEnd);
+    double ReadReal(const QString& aSection, const QString& aKey, double aDefault,
+                    const QString& aHeader = QStringLiteral("None"), TInsPos aRPos = ipEnd);
+
+    bool WriteStr(const QString& aSection, const QString& aKey, const QString& aValue, TInsPos aRPos = ipEnd,
+                  const QString& aHeader = QStringLiteral("None"));
+    bool WriteBool(const QString& aSection, const QString& aKey, bool aValue, TInsPos aRPos = ipEnd,
+                   const QString& aHeader = QStringLiteral("None"));
+    bool WriteInt(const QString& aSection, const QString& aKey, int aValue, TInsPos aRPos = ipEnd,
+                  const QString& aHeader = QStringLiteral("None"));
+    bool WriteReal(const QString& aSection, const QString& aKey, double aValue, TInsPos aRPos = ipEnd,
+                   const QString& aHeader = QStringLiteral("None"));
+
+    // Appends the mult's lines to aContent (deciphered with aAddKey when Encripted); a missing
+    // mult is created with the lines aContent holds, stored as they are.
+    bool ReadMult(QStringList& aContent, const QString& aMult, const QString& aSection,
+                  const QString& aHeader = QStringLiteral("None"), TInsPos aRPos = ipEnd, bool Encripted = false,
+                  const QString& aAddKey = QString());
+    // Replaces (or creates) the mult with aContent, each line enciphered with aAddKey when Encripted.
+    bool WriteMult(const QStringList& aContent, const QString& aMult, const QString& aSection,
+                   const QString& aHeader = QStringLiteral("None"), TInsPos aRPos = ipEnd, bool Encripted = false,
+                   const QString& aAddKey = QString());
+    bool AddInMult(const QStringList& aContent, const QString& aMult, const QString& aSection,
+                   const QString& aHeader = QStringLiteral("None"), TMultSite aSite = msEnd);
+    bool ReadComment(QStringList& aContent, const QString& aMult, const QString& aSection,
+                     const QString& aHeader = QStringLiteral("None"));
+    bool WriteComment(const QStringList& aContent, const QString& aMult, const QString& aSection,
+                      const QString& aHeader = QStringLiteral("None"));
+
+    bool RemoveHeader(const QString& aSection, const QString& aHeader, TInsPos aRPos = ipEnd);
+    bool RemoveSection(const QString& aSection);
+
+    bool iSaveOnFree() const { return FSaveOnFree; }
+    void setiSaveOnFree(bool aValue) { FSaveOnFree = aValue; }
+    const QString& FileName() const { return FFileName; }
+    void setFileName(const QString& aValue) { FFileName = aValue; }
+    const TStatusSet& Status() const { return FStatus; }
+    QStringList Sections() const { return GetSections(); }
+
+    TProgressEvent OnProgress;
+
+private:
+    bool FSaveOnFree = true;
+    QString FFileName;
+    TStatusSet FStatus;
+    std::unique_ptr<TInxDocument> FDocument;
+};
