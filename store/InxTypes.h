@@ -8,25 +8,98 @@
 #include <cstdint>
 #include <functional>
 
-enum TObjType { oKey, oMult, oHeader, oSection, oComment, oKeyPoint, oHeaderPoint, oPoint, oNone, oEnd };
+enum TObjType
+{
+    oKey,
+    oMult,
+    oHeader,
+    oSection,
+    oComment,
+    oKeyPoint,
+    oHeaderPoint,
+    oPoint,
+    oNone,
+    oEnd
+};
 
-enum TKeyType { kStr, kBool, kInt, kReal, kMemo, kRecord, kNone };
+enum TKeyType
+{
+    kStr,
+    kBool,
+    kInt,
+    kReal,
+    kMemo,
+    kRecord,
+    kNone
+};
 
 // Where an element created by a read or write goes among its siblings in memory. Files are
 // always written in creation order, so the choice does not show in a saved file.
-enum TInsPos { ipBegin, ipEnd };
+enum TInsPos
+{
+    ipBegin,
+    ipEnd
+};
 
 // Where lines are added to an existing mult.
-enum TMultSite { msBegin, msMidle, msEnd, msSpecific };
+enum TMultSite
+{
+    msBegin,
+    msMidle,
+    msEnd,
+    msSpecific
+};
 
-enum TStatus {
-    stCleaned, stCreating, stOK, stInvalid, stRemoved, stCreationFail, stCreationOK, stUpdateFail, stUpdateOK,
-    stCommentFail, stCommentOK, stNoSections, stNoHeaders, stNoComment, stNoMults, stNoKeys, stHasSections,
-    stHasComment, stHasMults, stHasHeaders, stHasKeys, stMultUpdateFail, stMultUpdateOK, stMultCreationFail,
-    stMultCreationOK, stMultRemoved, stKeyUpdateFail, stKeyUpdateOK, stKeyCreationFail, stKeyCreationOK, stKeyRemoved,
-    stHeaderUpdateFail, stHeaderUpdateOK, stHeaderCreationFail, stHeaderCreationOK, stHeaderRemoved,
-    stSectionUpdateFail, stSectionUpdateOK, stSectionCreationFail, stSectionCreationOK, stSectionRemoved,
-    stFileLoaded, stFileSaved, stFileSaveFail, stFileChanged, stFileLoadFail, stFileReadOnly, stCanSave
+enum TStatus
+{
+    stCleaned,
+    stCreating,
+    stOK,
+    stInvalid,
+    stRemoved,
+    stCreationFail,
+    stCreationOK,
+    stUpdateFail,
+    stUpdateOK,
+    stCommentFail,
+    stCommentOK,
+    stNoSections,
+    stNoHeaders,
+    stNoComment,
+    stNoMults,
+    stNoKeys,
+    stHasSections,
+    stHasComment,
+    stHasMults,
+    stHasHeaders,
+    stHasKeys,
+    stMultUpdateFail,
+    stMultUpdateOK,
+    stMultCreationFail,
+    stMultCreationOK,
+    stMultRemoved,
+    stKeyUpdateFail,
+    stKeyUpdateOK,
+    stKeyCreationFail,
+    stKeyCreationOK,
+    stKeyRemoved,
+    stHeaderUpdateFail,
+    stHeaderUpdateOK,
+    stHeaderCreationFail,
+    stHeaderCreationOK,
+    stHeaderRemoved,
+    stSectionUpdateFail,
+    stSectionUpdateOK,
+    stSectionCreationFail,
+    stSectionCreationOK,
+    stSectionRemoved,
+    stFileLoaded,
+    stFileSaved,
+    stFileSaveFail,
+    stFileChanged,
+    stFileLoadFail,
+    stFileReadOnly,
+    stCanSave
 };
 
 // A set of TStatus flags. IncStatus first removes the flags that contradict the one added.

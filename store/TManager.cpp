@@ -1,1 +1,961 @@
 #include "store/TManager.h"
+
+#include "store/InxDocument.h"
+#include "util/Crypt.h"
+#include "util/EventPump.h"
+#include "util/Exceptions.h"
+#include "util/SafeFile.h"
+#include "util/TextCodec.h"
+#include "util/TextUtils.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+const QString kNoneText = QStringLiteral("None");
+const QString kNoticeSection = QStringLiteral("Obrix.Advertise");
+
+// Put at the top of every saved file that does not hold the notice section yet.
+const char* const kNotice[] = {
+    "<Section=Obrix.Advertise>",
+    "<Mult=PT-BR>",
+    "   Não edite este arquivo diretamente, salvo se você seguir o padrão de",
+    "armazenamento. Entenda, este arquivo armazena informações sobre objetos.",
+    "   É um script criado pela Obrix para utilização interna.",
+    "   A edição direta neste documento é de inteira responsabilidade do usuário.",
+    "   Não nos responsabilizamos por perda de informação decorrente desta ação.",
+    ".",
+    ".",
+    "Obrigado!",
+    "</Mult>",
+    "</Section>",
+};
+
+// The last line of every saved file; the reader skips it (it holds no "<").
+const char* const kBanner = "Norvadel INX store 1.0 - dados estruturados da Obrix System BR";
+
+// ---- values ---------------------------------------------------------------------------
+
+QString KeyText(const TInxKey& aKey)
+{
+    switch (aKey.Type) {
+    case kStr:
+        return aKey.Str;
+    case kBool:
+        return aKey.Bool ? QStringLiteral("True") : QStringLiteral("False");
+    case kInt:
+        return QString::number(aKey.Int);
+    case kReal:
+        return InxFloatToStr(aKey.Real);
+    default:
+        return kNoneText;
+    }
+}
+
+bool TextToBool(const QString& aText, bool& aValue)
+{
+    if (aText.compare(u"True", Qt::CaseInsensitive) == 0) {
+        aValue = true;
+        return true;
+    }
+    if (aText.compare(u"False", Qt::CaseInsensitive) == 0) {
+        aValue = false;
+        return true;
+    }
+    int number = 0;
+    if (TryStrToInt(aText, number)) {
+        aValue = number != 0;
+        return true;
+    }
+    double real = 0;
+    if (InxTryStrToFloat(aText, real)) {
+        aValue = real != 0;
+        return true;
+    }
+    return false;
+}
+
+bool RealToInt(double aValue, int& aResult)
+{
+    const double rounded = std::nearbyint(aValue); // ties to even, as the platform's variants round
+    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+        return false;
+    aResult = static_cast<int>(rounded);
+    return true;
+}
+
+// Converts aFrom's value to aTo; the value members of aOut are set, its name is not touched.
+// False (aOut unchanged) when the value has no form in that type. Keys without a file type
+// stay without a value.
+bool ConvertKey(const TInxKey& aFrom, TKeyType aTo, TInxKey& aOut)
+{
+    TInxKey value;
+    value.Type = aTo;
+    switch (aTo) {
+    case kStr:
+        value.Str = KeyText(aFrom);
+        break;
+    case kBool:
+        switch (aFrom.Type) {
+        case kBool:
+            value.Bool = aFrom.Bool;
+            break;
+        case kInt:
+            value.Bool = aFrom.Int != 0;
+            break;
+        case kReal:
+            value.Bool = aFrom.Real != 0;
+            break;
+        case kStr:
+            if (!TextToBool(aFrom.Str, value.Bool))
+                return false;
+            break;
+        default:
+            return false;
+        }
+        break;
+    case kInt:
+        switch (aFrom.Type) {
+        case kInt:
+            value.Int = aFrom.Int;
+            break;
+        case kBool:
+            value.Int = aFrom.Bool ? 1 : 0;
+            break;
+        case kReal:
+            if (!RealToInt(aFrom.Real, value.Int))
+                return false;
+            break;
+        case kStr:
+            if (!TryStrToInt(aFrom.Str, value.Int))
+                return false;
+            break;
+        default:
+            return false;
+        }
+        break;
+    case kReal:
+        switch (aFrom.Type) {
+        case kReal:
+            value.Real = aFrom.Real;
+            break;
+        case kInt:
+            value.Real = aFrom.Int;
+            break;
+        case kBool:
+            value.Real = aFrom.Bool ? 1 : 0;
+            break;
+        case kStr:
+            if (!InxTryStrToFloat(aFrom.Str, value.Real))
+                return false;
+            break;
+        default:
+            return false;
+        }
+        break;
+    default:
+        break;
+    }
+    aOut.Type = value.Type;
+    aOut.Str = value.Str;
+    aOut.Bool = value.Bool;
+    aOut.Int = value.Int;
+    aOut.Real = value.Real;
+    return true;
+}
+
+// A value line as read: type letter (any case), "|", the value up to a further "|". False
+// when the value does not convert to the type; a line without a known type letter gives a
+// key without a type.
+bool ParseValueLine(const QString& aLine, TInxKey& aKey)
+{
+    aKey.Type = kNone;
+    const qsizetype bar = aLine.indexOf(u'|');
+    if (bar != 1)
+        return true;
+    const qsizetype bar2 = aLine.indexOf(u'|', bar + 1);
+    QString value = bar2 < 0 ? aLine.mid(bar + 1) : aLine.mid(bar + 1, bar2 - bar - 1);
+    if (bar2 >= 0 && value.isEmpty())
+        value = kNoneText;
+    switch (aLine[0].unicode()) {
+    case u'S':
+    case u's':
+        aKey.Type = kStr;
+        aKey.Str = value;
+        return true;
+    case u'B':
+    case u'b':
+        aKey.Type = kBool;
+        aKey.Bool = value == u"1";
+        return true;
+    case u'I':
+    case u'i':
+        aKey.Type = kInt;
+        return TryStrToInt(value, aKey.Int);
+    case u'R':
+    case u'r':
+        aKey.Type = kReal;
+        return InxTryStrToFloat(value, aKey.Real);
+    default:
+        return true;
+    }
+}
+
+// ---- reading --------------------------------------------------------------------------
+
+TObjType Classify(const QString& aLine)
+{
+    if (!aLine.contains(u'<'))
+        return oNone;
+    if (aLine.contains(u"<Point"))
+        return oPoint;
+    if (aLine.contains(u"<--H "))
+        return oHeaderPoint;
+    if (aLine.contains(u"<--K "))
+        return oKeyPoint;
+    if (aLine.contains(u"<Key"))
+        return oKey;
+    if (aLine.contains(u"<Comment"))
+        return oComment;
+    if (aLine.contains(u"<Mult"))
+        return oMult;
+    if (aLine.contains(u"<Header"))
+        return oHeader;
+    if (aLine.contains(u"<Section"))
+        return oSection;
+    return oNone;
+}
+
+// The text between the first "=" and the next "=" (or the end), less its last character
+// (the ">" of a well-formed start line). Without "=", the whole line less its last character.
+QString NameOf(const QString& aLine)
+{
+    const qsizetype first = aLine.indexOf(u'=');
+    if (first < 0)
+        return aLine.left(aLine.size() - 1);
+    const qsizetype next = aLine.indexOf(u'=', first + 1);
+    const qsizetype length = (next < 0 ? aLine.size() : next) - first - 1;
+    return length <= 1 ? QString() : aLine.mid(first + 1, length - 1);
+}
+
+// ---- writing --------------------------------------------------------------------------
+
+// Appends Windows-1252 lines ended by CR LF.
+class TInxWriter
+{
+public:
+    explicit TInxWriter(qsizetype aReserve) { FOut.reserve(aReserve); }
+    void Ascii(const char* aText) { FOut.append(aText); }
+    void Text(QStringView aText)
+    {
+        const qsizetype old = FOut.size();
+        FOut.resize(old + aText.size());
+        char* dst = FOut.data() + old;
+        for (const QChar ch : aText) {
+            const char16_t c = ch.unicode();
+            if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+                *dst++ = static_cast<char>(c);
+            else
+                *dst++ = EncodeWin1252(QStringView(&ch, 1)).at(0);
+        }
+    }
+    void EndLine() { FOut.append("\r\n", 2); }
+    void Line(QStringView aText)
+    {
+        Text(aText);
+        EndLine();
+    }
+    void Tag(const char* aOpen, QStringView aName)
+    {
+        Ascii(aOpen);
+        Text(aName);
+        Ascii(">\r\n");
+    }
+    QByteArray Take() { return std::move(FOut); }
+
+private:
+    QByteArray FOut;
+};
+} // namespace
+
+QString InxTypeLetter(TKeyType aType)
+{
+    switch (aType) {
+    case kStr:
+        return QStringLiteral("S");
+    case kBool:
+        return QStringLiteral("B");
+    case kInt:
+        return QStringLiteral("I");
+    case kReal:
+        return QStringLiteral("R");
+    default:
+        return QString();
+    }
+}
+
+QString InxValueLine(const TInxKey& aKey)
+{
+    QString body;
+    switch (aKey.Type) {
+    case kStr:
+        body = QStringLiteral("S|") + aKey.Str;
+        break;
+    case kBool:
+        body = aKey.Bool ? QStringLiteral("B|1") : QStringLiteral("B|0");
+        break;
+    case kInt:
+        body = QStringLiteral("I|") + QString::number(aKey.Int);
+        break;
+    case kReal:
+        body = QStringLiteral("R|") + InxFloatToStr(aKey.Real);
+        break;
+    default:
+        return QString();
+    }
+    // The key's line is name "=" body; the file takes what lies between its first two "=".
+    const qsizetype inName = aKey.Name.indexOf(u'=');
+    if (inName >= 0) {
+        const QString rest = aKey.Name.mid(inName + 1);
+        return rest.left(rest.indexOf(u'=') < 0 ? rest.size() : rest.indexOf(u'='));
+    }
+    const qsizetype cut = body.indexOf(u'=');
+    return cut < 0 ? body : body.left(cut);
+}
+
+// ---- TManager -------------------------------------------------------------------------
+
+TManager::TManager(const QString& aFileName, bool aLoad) : FFileName(aFileName)
+{
+    for (const TStatus flag : {stNoComment, stNoMults, stNoKeys, stNoSections, stNoHeaders, stCreating})
+        FStatus.IncStatus(flag);
+    try {
+        if (aLoad) {
+            Load(aFileName);
+            FStatus.ExcStatus(stCreating);
+        }
+    } catch (...) {
+        FStatus.IncStatus(stCreationFail);
+    }
+}
+
+TManager::~TManager()
+{
+    if (FSaveOnFree) {
+        try {
+            Save(FFileName);
+        } catch (...) {
+            // Save records its own failures; nothing may leave a destructor.
+        }
+    }
+}
+
+void TManager::DoProgress(int aProgress, int aMax, const QString& aID)
+{
+    PumpEvents();
+    if (OnProgress)
+        OnProgress(aProgress, aMax, aID);
+}
+
+TInxDocument& TManager::Doc() const
+{
+    if (!FDocument)
+        throw EInvalidOpException(QStringLiteral("O armazenamento '%1' não tem documento carregado").arg(FFileName));
+    return *FDocument;
+}
+
+TInxContainer& TManager::Container(const QString& aSection, const QString& aHeader)
+{
+    TInxDocument& doc = Doc();
+    bool created = false;
+    TInxSection& section = doc.EnsureSection(aSection, created);
+    if (created) {
+        section.Reporting = true;
+        FStatus.ExcStatus(stNoSections);
+    }
+    if (aHeader == kNoneText)
+        return section;
+    TInxHeader& header = doc.EnsureHeader(section, aHeader, created);
+    if (created) {
+        header.Reporting = true;
+        FStatus.ExcStatus(stNoHeaders);
+    }
+    return header;
+}
+
+TInxContainer* TManager::FindContainer(const QString& aSection, const QString& aHeader) const
+{
+    TInxSection* section = Doc().FindSection(aSection);
+    if (!section || aHeader == kNoneText)
+        return section;
+    return Doc().FindHeader(*section, aHeader);
+}
+
+void TManager::Load(const QString& aFileName)
+{
+    try {
+        if (aFileName != FFileName && aFileName != u"Self") {
+            Save(FFileName);
+            FFileName = aFileName;
+        }
+        FDocument = std::make_unique<TInxDocument>();
+        QFile file(FFileName);
+        if (!file.exists())
+            return;
+        if (!file.open(QIODevice::ReadOnly))
+            throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
+        file.close();
+        const QStringList lines = SplitLines(DecodeAnsiWithBom(bytes));
+        if (OnProgress) {
+            const QString id = QStringLiteral("INI");
+            for (int i = 0; i < lines.size(); ++i)
+                DoProgress(i, int(lines.size()) - 1, id);
+        } else {
+            PumpEvents();
+        }
+        if (lines.isEmpty())
+            return;
+        ParseLines(lines);
+        FStatus.IncStatus(stFileLoaded);
+    } catch (...) {
+        FStatus.IncStatus(stFileLoadFail);
+    }
+}
+
+void TManager::ParseLines(const QStringList& aLines)
+{
+    TInxDocument& doc = *FDocument;
+    TInxSection* section = nullptr;
+    TInxHeader* header = nullptr;
+    const int count = int(aLines.size());
+    const int last = count - 1;
+    const bool reporting = bool(OnProgress);
+    const QString wait = QStringLiteral("Wait, Please!");
+    auto lineReport = [&](int aIndex) {
+        if (reporting)
+            DoProgress(aIndex, last, QStringLiteral("-> ") + QString::number(aIndex));
+        else
+            PumpEvents();
+    };
+
+    int i = 0;
+    while (i < count) {
+        const int start = i;
+        lineReport(i);
+        const QString& line = aLines[i];
+        const TObjType kind = Classify(line);
+        bool created = false;
+        TInxContainer* container = header ? static_cast<TInxContainer*>(header) : section;
+        switch (kind) {
+        case oSection:
+            section = &doc.EnsureSection(NameOf(line), created);
+            header = nullptr;
+            ++i;
+            break;
+        case oHeader:
+            if (section)
+                header = &doc.EnsureHeader(*section, NameOf(line), created);
+            ++i;
+            break;
+        case oKey: {
+            if (!container || i + 1 >= count) {
+                ++i;
+                break;
+            }
+            TInxKey parsed;
+            if (ParseValueLine(aLines[i + 1], parsed)) {
+                const QString name = NameOf(line);
+                const int index = doc.FindKey(*container, name);
+                if (index < 0) {
+                    TInxKey& key = doc.AddKey(*container, name);
+                    parsed.Name = key.Name;
+                    key = std::move(parsed);
+                } else {
+                    TInxKey& key = container->Keys[index];
+                    ConvertKey(parsed, key.Type, key);
+                }
+            }
+            i += 2;
+            break;
+        }
+        case oMult:
+        case oComment: {
+            if (!container) {
+                ++i;
+                break;
+            }
+            const QStringView endText = kind == oMult ? QStringView(u"</Mult") : QStringView(u"</Comment");
+            int end = i + 1;
+            while (end < count && !aLines[end].contains(endText)) {
+                lineReport(end);
+                ++end;
+            }
+            if (end >= count) { // never closed: the rest of the file was its content; dropped
+                i = count;
+                break;
+            }
+            const QString name = NameOf(line);
+            if (kind == oMult) {
+                const int index = doc.FindMult(*container, name);
+                TInxBlock& mult = index < 0 ? doc.AddMult(*container, name) : container->Mults[index];
+                mult.Lines = aLines.mid(i + 1, end - i - 1);
+            } else if (!container->HasComment) {
+                container->HasComment = true;
+                container->Comment.Name = name;
+                container->Comment.Lines = aLines.mid(i + 1, end - i - 1);
+            }
+            i = end + 1;
+            break;
+        }
+        case oKeyPoint:
+        case oHeaderPoint:
+        case oPoint:
+            i += 2;
+            break;
+        default:
+            if (line.contains(u"</Section"))
+                header = nullptr;
+            ++i;
+            break;
+        }
+        if (reporting)
+            DoProgress(start, 100, wait);
+    }
+}
+
+QByteArray TManager::BuildFile()
+{
+    TInxDocument& doc = *FDocument;
+    const bool reporting = bool(OnProgress);
+    qsizetype estimate = 4096;
+    int listed = 0;
+    for (const auto& section : doc.Sections()) {
+        if (section->Removed)
+            continue;
+        ++listed;
+        estimate += 64 + 48 * qsizetype(section->Keys.size()) + 64 * qsizetype(section->Headers.size());
+    }
+    TInxWriter out(estimate);
+
+    if (!doc.FindSection(kNoticeSection)) {
+        for (const char* line : kNotice) {
+            out.Text(QString::fromUtf8(line));
+            out.EndLine();
+        }
+    }
+
+    auto writeBlock = [&](const char* aKind, const TInxBlock& aBlock) {
+        out.Ascii("<");
+        out.Ascii(aKind);
+        out.Ascii("=");
+        out.Text(aBlock.Name);
+        out.Ascii(">\r\n");
+        const int lineCount = int(aBlock.Lines.size());
+        for (int i = 0; i < lineCount; ++i) {
+            if (aBlock.Reporting && reporting)
+                DoProgress(i, lineCount - 1, aBlock.Lines[i]);
+            out.Line(aBlock.Lines[i]);
+        }
+        if (aBlock.Reporting)
+            PumpEvents();
+        out.Ascii("</");
+        out.Ascii(aKind);
+        out.Ascii(">\r\n");
+    };
+    auto writeKeys = [&](const TInxContainer& aContainer) {
+        for (const TInxKey& key : aContainer.Keys) {
+            out.Tag("<Key=", key.Name);
+            out.Line(InxValueLine(key));
+            out.Ascii("</Key>\r\n");
+        }
+    };
+    auto writeMults = [&](const TInxContainer& aContainer) {
+        for (const TInxBlock& mult : aContainer.Mults)
+            writeBlock("Mult", mult);
+    };
+    auto step = [&](const TInxContainer& aContainer, int aProgress) {
+        if (aContainer.Reporting)
+            DoProgress(aProgress, 100, aContainer.Name);
+    };
+
+    int index = 0;
+    for (const auto& sectionPtr : doc.Sections()) {
+        const TInxSection& section = *sectionPtr;
+        if (section.Removed)
+            continue;
+        if (reporting)
+            DoProgress(index, listed - 1, QStringLiteral("Seção --> ") + section.Name);
+        else
+            PumpEvents();
+        ++index;
+        out.Tag("<Section=", section.Name);
+        if (section.HasComment)
+            writeBlock("Comment", section.Comment);
+        writeKeys(section);
+        step(section, 25);
+        writeMults(section);
+        step(section, 50);
+        for (const auto& headerPtr : section.Headers) {
+            const TInxHeader& header = *headerPtr;
+            if (header.Removed)
+                continue;
+            out.Tag("<Header=", header.Name);
+            if (header.HasComment)
+                writeBlock("Comment", header.Comment);
+            step(header, 25);
+            writeKeys(header);
+            step(header, 50);
+            writeMults(header);
+            step(header, 75);
+            out.Ascii("</Header>\r\n");
+        }
+        step(section, 75);
+        out.Ascii("</Section>\r\n");
+    }
+    out.Ascii(kBanner);
+    out.EndLine();
+    return out.Take();
+}
+
+void TManager::Save(const QString& aFileName)
+{
+    Q_UNUSED(aFileName); // the store always writes its own file
+    try {
+        if (!FDocument || !FDocument->HasSections()) {
+            FStatus.IncStatus(stFileSaveFail);
+            return;
+        }
+        const QByteArray bytes = BuildFile();
+        FStatus.IncStatus(WriteFileAtomic(FFileName, bytes) ? stFileSaved : stFileSaveFail);
+    } catch (...) {
+        FStatus.IncStatus(stFileSaveFail);
+    }
+}
+
+void TManager::Clear()
+{
+    FStatus.IncStatus(stCleaned);
+    FDocument = std::make_unique<TInxDocument>();
+}
+
+QStringList TManager::GetSections() const
+{
+    QStringList names;
+    if (!FDocument)
+        return names;
+    for (const auto& section : FDocument->Sections())
+        if (!section->Removed)
+            names.append(section->Name);
+    return names;
+}
+
+QStringList TManager::GetHeaders(const QString& aSection) const
+{
+    QStringList names;
+    if (!FDocument)
+        return names;
+    for (const auto& section : FDocument->Sections()) {
+        if (section->Removed || section->Name != aSection)
+            continue;
+        for (const auto& header : section->Headers)
+            if (!header->Removed)
+                names.append(header->Name);
+        break;
+    }
+    return names;
+}
+
+// ---- keys -----------------------------------------------------------------------------
+
+const TInxKey& TManager::KeyForRead(const QString& aSection, const QString& aKey, const QString& aHeader,
+                                    const TInxKey& aDefault)
+{
+    TInxContainer& container = Container(aSection, aHeader);
+    FStatus.ExcStatus(stNoKeys);
+    const int index = Doc().FindKey(container, aKey);
+    if (index >= 0)
+        return container.Keys[index];
+    TInxKey& key = Doc().AddKey(container, aKey);
+    ConvertKey(aDefault, aDefault.Type, key);
+    return key;
+}
+
+void TManager::SetKey(const QString& aSection, const QString& aKey, const QString& aHeader, const TInxKey& aValue)
+{
+    TInxContainer& container = Container(aSection, aHeader);
+    const int index = Doc().FindKey(container, aKey);
+    if (index < 0) {
+        TInxKey& key = Doc().AddKey(container, aKey);
+        ConvertKey(aValue, aValue.Type, key);
+        return;
+    }
+    // An existing key keeps its own type; a value with no form in that type changes nothing.
+    TInxKey& key = container.Keys[index];
+    ConvertKey(aValue, key.Type, key);
+}
+
+namespace {
+TInxKey MakeKey(TKeyType aType)
+{
+    TInxKey key;
+    key.Type = aType;
+    return key;
+}
+
+[[noreturn]] void ThrowConvert(const TInxKey& aKey, const char* aTypeName)
+{
+    throw EConvertError(
+        QStringLiteral("'%1' não é um valor %2 válido").arg(KeyText(aKey), QString::fromLatin1(aTypeName)));
+}
+} // namespace
+
+QString TManager::ReadStr(const QString& aSection, const QString& aKey, const QString& aDefault, const QString& aHeader,
+                          TInsPos aRPos)
+{
+    Q_UNUSED(aRPos); // files list elements in creation order whatever the placement
+    TInxKey value = MakeKey(kStr);
+    value.Str = aDefault;
+    return KeyText(KeyForRead(aSection, aKey, aHeader, value));
+}
+
+bool TManager::ReadBool(const QString& aSection, const QString& aKey, bool aDefault, const QString& aHeader,
+                        TInsPos aRPos)
+{
+    Q_UNUSED(aRPos);
+    TInxKey value = MakeKey(kBool);
+    value.Bool = aDefault;
+    const TInxKey& key = KeyForRead(aSection, aKey, aHeader, value);
+    TInxKey result;
+    if (!ConvertKey(key, kBool, result))
+        ThrowConvert(key, "booleano");
+    return result.Bool;
+}
+
+int TManager::ReadInt(const QString& aSection, const QString& aKey, int aDefault, const QString& aHeader, TInsPos aRPos)
+{
+    Q_UNUSED(aRPos);
+    TInxKey value = MakeKey(kInt);
+    value.Int = aDefault;
+    const TInxKey& key = KeyForRead(aSection, aKey, aHeader, value);
+    TInxKey result;
+    if (!ConvertKey(key, kInt, result))
+        ThrowConvert(key, "inteiro");
+    return result.Int;
+}
+
+double TManager::ReadReal(const QString& aSection, const QString& aKey, double aDefault, const QString& aHeader,
+                          TInsPos aRPos)
+{
+    Q_UNUSED(aRPos);
+    TInxKey value = MakeKey(kReal);
+    value.Real = aDefault;
+    const TInxKey& key = KeyForRead(aSection, aKey, aHeader, value);
+    TInxKey result;
+    if (!ConvertKey(key, kReal, result))
+        ThrowConvert(key, "real");
+    return result.Real;
+}
+
+bool TManager::WriteStr(const QString& aSection, const QString& aKey, const QString& aValue, TInsPos aRPos,
+                        const QString& aHeader)
+{
+    Q_UNUSED(aRPos);
+    try {
+        TInxKey value = MakeKey(kStr);
+        value.Str = aValue;
+        SetKey(aSection, aKey, aHeader, value);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TManager::WriteBool(const QString& aSection, const QString& aKey, bool aValue, TInsPos aRPos,
+                         const QString& aHeader)
+{
+    Q_UNUSED(aRPos);
+    try {
+        TInxKey value = MakeKey(kBool);
+        value.Bool = aValue;
+        SetKey(aSection, aKey, aHeader, value);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TManager::WriteInt(const QString& aSection, const QString& aKey, int aValue, TInsPos aRPos, const QString& aHeader)
+{
+    Q_UNUSED(aRPos);
+    try {
+        TInxKey value = MakeKey(kInt);
+        value.Int = aValue;
+        SetKey(aSection, aKey, aHeader, value);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TManager::WriteReal(const QString& aSection, const QString& aKey, double aValue, TInsPos aRPos,
+                         const QString& aHeader)
+{
+    Q_UNUSED(aRPos);
+    try {
+        TInxKey value = MakeKey(kReal);
+        value.Real = aValue;
+        SetKey(aSection, aKey, aHeader, value);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+// ---- mults and comments ---------------------------------------------------------------
+
+bool TManager::ReadMult(QStringList& aContent, const QString& aMult, const QString& aSection, const QString& aHeader,
+                        TInsPos aRPos, bool Encripted, const QString& aAddKey)
+{
+    Q_UNUSED(aRPos);
+    TInxContainer& container = Container(aSection, aHeader);
+    const int index = Doc().FindMult(container, aMult);
+    if (index < 0) {
+        Doc().AddMult(container, aMult).Lines = aContent;
+    } else {
+        const QStringList& lines = container.Mults[index].Lines;
+        if (Encripted) {
+            // Deciphered whole first, so that a line that is not cipher text leaves aContent as it was.
+            QStringList plain;
+            plain.reserve(lines.size());
+            const QString decipher = QStringLiteral("D");
+            for (const QString& line : lines)
+                plain.append(Crypt(decipher, line, aAddKey));
+            aContent.append(plain);
+        } else {
+            aContent.append(lines);
+        }
+    }
+    FStatus.ExcStatus(stNoMults);
+    return true;
+}
+
+bool TManager::WriteMult(const QStringList& aContent, const QString& aMult, const QString& aSection,
+                         const QString& aHeader, TInsPos aRPos, bool Encripted, const QString& aAddKey)
+{
+    Q_UNUSED(aRPos);
+    try {
+        QStringList lines;
+        if (Encripted) {
+            lines.reserve(aContent.size());
+            const QString encipher = QStringLiteral("C");
+            for (const QString& line : aContent)
+                lines.append(Crypt(encipher, line, aAddKey));
+        } else {
+            lines = aContent;
+        }
+        TInxContainer& container = Container(aSection, aHeader);
+        const int index = Doc().FindMult(container, aMult);
+        if (index < 0) {
+            TInxBlock& mult = Doc().AddMult(container, aMult);
+            mult.Lines = std::move(lines);
+            mult.Reporting = true;
+        } else {
+            TInxBlock& mult = container.Mults[index];
+            if (mult.Reporting && OnProgress) {
+                const QString deleting = QStringLiteral("Deleting");
+                for (int i = int(mult.Lines.size()) - 1; i >= 0; --i)
+                    DoProgress(i, int(mult.Lines.size()) - 1, deleting);
+                for (int i = int(lines.size()) - 1; i >= 0; --i)
+                    DoProgress(i, int(lines.size()) - 1, QStringLiteral("Updating -> ") + lines[i]);
+            }
+            mult.Lines = std::move(lines);
+            mult.Reporting = true;
+        }
+        FStatus.ExcStatus(stNoMults);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool TManager::AddInMult(const QStringList& aContent, const QString& aMult, const QString& aSection,
+                         const QString& aHeader, TMultSite aSite)
+{
+    TInxContainer& container = Container(aSection, aHeader);
+    const int index = Doc().FindMult(container, aMult);
+    // Adding to a mult that does not exist, or at a caller-given line, is refused.
+    if (index < 0 || aSite == msSpecific)
+        return false;
+    QStringList& lines = container.Mults[index].Lines;
+    const qsizetype at = aSite == msBegin ? 0 : aSite == msMidle ? lines.size() / 2 : lines.size();
+    for (qsizetype i = 0; i < aContent.size(); ++i)
+        lines.insert(at + i, aContent[i]);
+    return true;
+}
+
+bool TManager::ReadComment(QStringList& aContent, const QString& aMult, const QString& aSection, const QString& aHeader)
+{
+    TInxContainer& container = Container(aSection, aHeader);
+    if (container.HasComment) {
+        aContent = container.Comment.Lines;
+    } else {
+        container.HasComment = true;
+        container.Comment.Name = aMult;
+        container.Comment.Lines = aContent;
+    }
+    container.Comment.Reporting = true;
+    FStatus.ExcStatus(stNoComment);
+    return true;
+}
+
+bool TManager::WriteComment(const QStringList& aContent, const QString& aMult, const QString& aSection,
+                            const QString& aHeader)
+{
+    TInxContainer& container = Container(aSection, aHeader);
+    if (container.HasComment) {
+        if (container.Comment.Reporting && OnProgress) {
+            const int oldCount = int(container.Comment.Lines.size());
+            for (int i = oldCount - 1; i >= 0; --i)
+                DoProgress(i, oldCount - 1, QStringLiteral("Deleting"));
+            for (int i = int(aContent.size()) - 1; i >= 0; --i)
+                DoProgress(i, int(aContent.size()) - 1, QStringLiteral("Updating -> ") + aContent[i]);
+        }
+        container.Comment.Lines = aContent;
+    } else {
+        container.HasComment = true;
+        container.Comment.Name = aMult;
+        container.Comment.Lines = aContent;
+    }
+    container.Comment.Reporting = true;
+    FStatus.ExcStatus(stNoComment);
+    return true;
+}
+
+// ---- removal --------------------------------------------------------------------------
+
+bool TManager::RemoveHeader(const QString& aSection, const QString& aHeader, TInsPos aRPos)
+{
+    Q_UNUSED(aRPos);
+    TInxDocument& doc = Doc();
+    if (TInxSection* section = doc.FindSection(aSection)) {
+        if (TInxHeader* header = doc.FindHeader(*section, aHeader))
+            doc.RemoveHeader(*section, *header);
+    }
+    return true;
+}
+
+bool TManager::RemoveSection(const QString& aSection)
+{
+    TInxDocument& doc = Doc();
+    TInxSection* section = doc.FindSection(aSection);
+    if (!section)
+        return false;
+    doc.RemoveSection(*section);
+    return true;
+}

@@ -17,7 +17,9 @@
 
 #include <memory>
 
-class TInxDocument; // the in-memory document, private to the store
+class TInxDocument; // the in-memory document (store/InxDocument.h)
+struct TInxContainer;
+struct TInxKey;
 
 class TManager
 {
@@ -74,7 +76,14 @@ public:
                       const QString& aHeader = QStringLiteral("None"));
 
     bool RemoveHeader(const QString& aSection, const QString& aHeader, TInsPos aRPos = ipEnd);
+    // Removes the section like RemoveHeader removes a header: from then on it is not listed,
+    // not found (a later write creates a new, empty one at the end) and not saved. False when
+    // there is no such section. A document whose sections were all removed saves nothing.
     bool RemoveSection(const QString& aSection);
+
+    // A read-only view of the document for tools that list a whole file; nullptr while the
+    // store has no document. Valid until the next Load, Clear or the store's destruction.
+    const TInxDocument* Document() const { return FDocument.get(); }
 
     bool iSaveOnFree() const { return FSaveOnFree; }
     void setiSaveOnFree(bool aValue) { FSaveOnFree = aValue; }
@@ -86,6 +95,16 @@ public:
     TProgressEvent OnProgress;
 
 private:
+    TInxDocument& Doc() const;
+    TInxContainer& Container(const QString& aSection, const QString& aHeader);
+    TInxContainer* FindContainer(const QString& aSection, const QString& aHeader) const;
+    void SetKey(const QString& aSection, const QString& aKey, const QString& aHeader, const TInxKey& aValue);
+    const TInxKey& KeyForRead(const QString& aSection, const QString& aKey, const QString& aHeader,
+                              const TInxKey& aDefault);
+    void ParseLines(const QStringList& aLines);
+    QByteArray BuildFile();
+    void DoProgress(int aProgress, int aMax, const QString& aID);
+
     bool FSaveOnFree = true;
     QString FFileName;
     TStatusSet FStatus;
