@@ -1,0 +1,170 @@
+#include "lottery/ContestRules.h"
+
+#include "util/Exceptions.h"
+#include "util/SafeFile.h"
+#include "util/TextCodec.h"
+#include "util/TextUtils.h"
+
+#include <QFile>
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int kDrawn = 6;
+
+bool IsWholeNumber(const QString& aText, int& aValue)
+{
+    return TryStrToInt(aText.trimmed(), aValue);
+}
+
+// A contest line starts with a whole contest number; headings and closing lines do not.
+bool LooksLikeContest(const QString& aLine)
+{
+    int value = 0;
+    return IsWholeNumber(aLine.section(u'\t', 0, 0), value);
+}
+
+} // namespace
+
+QString NumbersFromBoxes(const QStringList& aBoxes)
+{
+    QStringList numbers;
+    for (const QString& box : aBoxes) {
+        if (box.isEmpty())
+            return QStringLiteral("None");
+        int value = 0;
+        numbers.append(TryStrToInt(box, value) && value >= 0 ? PadLike(value, 60) : box);
+    }
+    return numbers.join(u';');
+}
+
+QString FormatPrizeValue(const QString& aText)
+{
+    const QLocale locale(QLocale::Portuguese, QLocale::Brazil);
+    QString text = aText.trimmed();
+    // ",50" is how a value below one is shown; read it as "0,50".
+    if (text.startsWith(u','))
+        text.prepend(u'0');
+    else if (text.startsWith(QStringLiteral("-,")))
+        text.insert(1, u'0');
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        throw EConvertError(QStringLiteral("'%1' não é um valor numérico válido").arg(aText));
+    QString formatted = locale.toString(value, 'f', 2);
+    if (formatted.startsWith(QStringLiteral("0,")))
+        formatted.remove(0, 1);
+    else if (formatted.startsWith(QStringLiteral("-0,")))
+        formatted.remove(1, 1);
+    if (formatted == u"-,00")
+        formatted = QStringLiteral(",00");
+    return formatted;
+}
+
+QString ContestImportLine(const QString& aLine, TContestRow& aRow)
+{
+    const QStringList fields = aLine.split(u'\t');
+    int number = 0;
+    if (!IsWholeNumber(fields[0], number) || number < 1)
+        return QStringLiteral("o número do concurso \"%1\" não é um número inteiro positivo").arg(fields[0]);
+    if (fields.size() < 1 + kDrawn)
+        return QStringLiteral("faltam números sorteados (a linha tem %1 campos separados por tabulação)")
+            .arg(fields.size());
+    std::array<bool, 61> seen{};
+    QStringList drawn;
+    for (int i = 1; i <= kDrawn; ++i) {
+        int value = 0;
+        if (!IsWholeNumber(fields[i], value))
+            return QStringLiteral("o número sorteado \"%1\" não é um número inteiro").arg(fields[i]);
+        if (value < 1 || value > 60)
+            return QStringLiteral("o número sorteado %1 está fora da faixa de 1 a 60").arg(fields[i]);
+        if (seen[value])
+            return QStringLiteral("o número sorteado %1 aparece mais de uma vez").arg(PadLike(value, 60));
+        seen[value] = true;
+        drawn.append(PadLike(value, 60));
+    }
+    aRow.Number = PadLike(number, 99999);
+    aRow.Numbers = drawn.join(u';');
+    aRow.Winners = fields.value(7);
+    aRow.Value = fields.value(8);
+    aRow.Sorte.clear();
+    return QString();
+}
+
+TContestImport ContestImportRun(const QStringList& aLines, TContestGrid& aGrid,
+                                const std::function<bool(int, int)>& aProgress)
+{
+    TContestImport result;
+    int first = 0;
+    int last = int(aLines.size()) - 1;
+    while (first <= last && aLines[first].trimmed().isEmpty())
+        ++first;
+    while (last >= first && aLines[last].trimmed().isEmpty())
+        --last;
+    for (int i = first; i <= last; ++i) {
+        if (aProgress && !aProgress(i, int(aLines.size()) - 1)) {
+            result.Cancelled = true;
+            break;
+        }
+        const QString& line = aLines[i];
+        if (line.trimmed().isEmpty())
+            continue;
+        if ((i == first || i == last) && !LooksLikeContest(line))
+            continue; // the heading, or a closing line such as "FIM"
+        TContestRow row;
+        const QString problem = ContestImportLine(line, row);
+        if (!problem.isEmpty()) {
+            result.ErrorLine = i + 1;
+            result.Error = QStringLiteral("Linha %1 do arquivo (\"%2\"): %3. A importação parou nesta linha; os "
+                                          "concursos lidos antes dela foram mantidos.")
+                               .arg(i + 1)
+                               .arg(line, problem);
+            break;
+        }
+        result.Log.append(row.Number + QStringLiteral(" - ") + row.Numbers + u';');
+        if (aGrid.ContestRowInsert(row))
+            ++result.Added;
+        else
+            ++result.Skipped;
+    }
+    return result;
+}
+
+QStringList ContestFileRead(const QString& aFileName)
+{
+    QFile file(aFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(
+            QStringLiteral("Não foi possível ler o arquivo \"%1\": %2").arg(aFileName, file.errorString()));
+    return SplitLines(DecodeText(file.readAll()));
+}
+
+QStringList LinkDefault()
+{
+    return {QStringLiteral("Acesse o site clicando no link abaixo"),
+            QStringLiteral("Caso o link esteja desatualizado arraste do seu browser para cá para atualizar."),
+            QStringLiteral("http://www1.caixa.gov.br/loterias/loterias/megasena/megasena_resultado.asp")};
+}
+
+QStringList LinkLoad(const QString& aFileName)
+{
+    QFile file(aFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return LinkDefault();
+    return SplitLines(DecodeText(file.readAll()));
+}
+
+void LinkSave(const QString& aFileName, const QStringList& aLines)
+{
+    QByteArray bytes;
+    for (const QString& line : aLines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    QString error;
+    if (!WriteFileAtomic(aFileName, bytes, &error))
+        throw EInOutError(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(aFileName, error));
+}

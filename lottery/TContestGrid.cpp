@@ -1,0 +1,51 @@
+#include "lottery/TContestGrid.h"
+
+#include "util/TextUtils.h"
+
+bool TContestGrid::ContestRowInsert(const TContestRow& aRow)
+{
+    if (aRow.Number.isEmpty() || FNumbers.contains(aRow.Number))
+        return false;
+    FRows.push_back(aRow);
+    FNumbers.insert(aRow.Number);
+    return true;
+}
+
+void TContestGrid::SetRow(int aRow, const TContestRow& aValue)
+{
+    TContestRow& row = FRows[FRows.size() - 1 - aRow];
+    if (row.Number != aValue.Number) {
+        row.Number = aValue.Number;
+        FNumbers.clear();
+        for (const TContestRow& r : FRows)
+            FNumbers.insert(r.Number);
+    }
+    row = aValue;
+}
+
+std::vector<TContestRow> TContestGrid::Rows() const
+{
+    return std::vector<TContestRow>(FRows.rbegin(), FRows.rend());
+}
+
+int TContestGrid::iNovos() const
+{
+    int count = 0;
+    for (const TContestRow& row : FRows)
+        count += row.Sorte == u"Novo" ? 1 : 0;
+    return count;
+}
+
+int TContestGrid::NextNumber() const
+{
+    int value = 0;
+    if (FRows.empty() || !TryStrToInt(FRows.back().Number, value))
+        return 1;
+    return value + 1;
+}
+
+void TContestGrid::Clear()
+{
+    FRows.clear();
+    FNumbers.clear();
+}

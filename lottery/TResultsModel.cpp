@@ -1,0 +1,345 @@
+#include "lottery/TResultsModel.h"
+
+#include "lottery/CheckRules.h"
+#include "util/Exceptions.h"
+#include "util/TextCodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <cstring>
+
+namespace {
+
+const QString kNone = QStringLiteral("None");
+
+// Gathers the bytes of a results file and hands them to the file in large pieces.
+class TChunkWriter
+{
+public:
+    explicit TChunkWriter(QSaveFile& aFile) : FFile(aFile), FBuffer(kSize) {}
+
+    void Append(const char* aData, std::size_t aSize)
+    {
+        if (FUsed + aSize > FBuffer.size()) {
+            Flush();
+            if (aSize > FBuffer.size()) {
+                Write(aData, aSize);
+                return;
+            }
+        }
+        std::memcpy(FBuffer.data() + FUsed, aData, aSize);
+        FUsed += aSize;
+    }
+    void Append(const QByteArray& aBytes) { Append(aBytes.constData(), std::size_t(aBytes.size())); }
+    template <std::size_t N> void Literal(const char (&aText)[N]) { Append(aText, N - 1); }
+    void Flush()
+    {
+        Write(FBuffer.data(), FUsed);
+        FUsed = 0;
+    }
+    bool Failed() const { return FFailed; }
+
+private:
+    static constexpr std::size_t kSize = std::size_t(1) << 22;
+
+    void Write(const char* aData, std::size_t aSize)
+    {
+        if (!FFailed && aSize > 0 && FFile.write(aData, qint64(aSize)) != qint64(aSize))
+            FFailed = true;
+    }
+
+    QSaveFile& FFile;
+    std::vector<char> FBuffer;
+    std::size_t FUsed = 0;
+    bool FFailed = false;
+};
+
+// The UTF-8 pieces of one run's texts, made once per save.
+struct TRunBytes
+{
+    std::vector<QByteArray> ContestPrefix; // number, tab, drawn numbers, tab
+    std::vector<QByteArray> HeadingPrefix; // number, tab, "<- Concurso", tab, "Grupo: "
+    std::vector<std::vector<QByteArray>> Tokens;
+    std::vector<QByteArray> Bets;
+    std::vector<QByteArray> Groups;
+};
+
+TRunBytes RunBytesMake(const TCheckRun& aRun)
+{
+    TRunBytes bytes;
+    for (const TCheckRun::TContest& contest : aRun.Contests) {
+        const QByteArray number = contest.Number.toUtf8();
+        bytes.ContestPrefix.push_back(number + '\t' + contest.Numbers.toUtf8() + '\t');
+        bytes.HeadingPrefix.push_back(number + "\t<- Concurso\tGrupo: ");
+        std::vector<QByteArray> tokens;
+        for (const QString& token : contest.Tokens)
+            tokens.push_back(token.toUtf8());
+        bytes.Tokens.push_back(std::move(tokens));
+    }
+    for (const TCheckRun::TBet& bet : aRun.Bets)
+        bytes.Bets.push_back(bet.Text.toUtf8());
+    for (const TCheckRun::TGroup& group : aRun.Groups)
+        bytes.Groups.push_back(group.Name.toUtf8());
+    return bytes;
+}
+
+const QByteArray kLevelBytes[7] = {"None", "Sol", "Duque", "Terno", "Quadra", "Quina", "Sena"};
+
+} // namespace
+
+void TCheckRun::ContestAdd(const QString& aNumber, const QString& aNumbers)
+{
+    TContest contest;
+    contest.Number = aNumber;
+    contest.Numbers = aNumbers;
+    contest.Tokens = aNumbers.isEmpty() ? QStringList() : aNumbers.split(u';');
+    contest.ByMask = NumberMask(aNumbers, contest.Mask);
+    if (contest.ByMask)
+        for (const QString& token : contest.Tokens)
+            contest.Values.push_back(std::uint8_t(token.toInt()));
+    Contests.push_back(std::move(contest));
+}
+
+QString TResultsModel::HitsText(const TRow& aRow) const
+{
+    const TCheckRun::TContest& contest = FRuns[aRow.Run]->Contests[aRow.Contest];
+    QString hits;
+    for (std::size_t i = 0; i < contest.Values.size(); ++i) {
+        if (aRow.Hits >> contest.Values[i] & 1) {
+            if (!hits.isEmpty())
+                hits += u';';
+            hits += contest.Tokens[int(i)];
+        }
+    }
+    return hits.isEmpty() ? kNone : hits;
+}
+
+QString TResultsModel::TextCell(const TRow& aRow, int aColumn) const
+{
+    const TTextBlock& block = FBlocks[aRow.Item];
+    const QByteArrayView bytes = QByteArrayView(block.Bytes).sliced(qsizetype(aRow.Hits), aRow.Contest);
+    const QString line = block.Utf8 ? QString::fromUtf8(bytes) : DecodeWin1252(bytes);
+    const QString cell = line.section(u'\t', aColumn, aColumn);
+    return cell == kNone ? QString() : cell;
+}
+
+QString TResultsModel::Cell(int aRow, int aColumn) const
+{
+    if (aRow < 0 || aRow >= RowCount() - 1 || aColumn < 0 || aColumn > 4)
+        return QString();
+    const TRow& row = At(aRow);
+    switch (row.Kind) {
+    case rkResult:
+    case rkResultText: {
+        const TCheckRun& run = *FRuns[row.Run];
+        const TCheckRun::TContest& contest = run.Contests[row.Contest];
+        switch (aColumn) {
+        case 0:
+            return contest.Number;
+        case 1:
+            return contest.Numbers;
+        case 2:
+            return run.Bets[row.Item].Text;
+        case 3:
+            if (row.Kind == rkResult)
+                return HitsText(row);
+            return CountHits(contest.Numbers, run.Bets[row.Item].Text).section(u'|', 0, 0);
+        default:
+            return LevelName(row.Count);
+        }
+    }
+    case rkHeading: {
+        const TCheckRun& run = *FRuns[row.Run];
+        switch (aColumn) {
+        case 0:
+            return run.Contests[row.Contest].Number;
+        case 1:
+            return QStringLiteral("<- Concurso");
+        case 2:
+            return QStringLiteral("Grupo: ") + run.Groups[row.Item].Name;
+        default:
+            return QString();
+        }
+    }
+    case rkTexts:
+        return TextCell(row, aColumn);
+    case rkBlank:
+        break;
+    }
+    return QString();
+}
+
+TResultTexts TResultsModel::Row(int aRow) const
+{
+    TResultTexts texts;
+    for (int c = 0; c < 5; ++c)
+        texts[c] = Cell(aRow, c);
+    return texts;
+}
+
+int TResultsModel::HitCount(int aRow) const
+{
+    if (aRow < 0 || aRow >= RowCount() - 1)
+        return -1;
+    const TRow& row = At(aRow);
+    return row.Kind == rkResult || row.Kind == rkResultText ? row.Count : -1;
+}
+
+void TResultsModel::Clear()
+{
+    FRows.clear();
+    FRows.shrink_to_fit();
+    FRuns.clear();
+    FBlocks.clear();
+}
+
+void TResultsModel::TextRowPush(std::uint32_t aBlock, qsizetype aOffset, qsizetype aLength)
+{
+    FRows.push_back({std::uint64_t(aOffset), std::uint32_t(aLength), aBlock, 0, rkTexts, 0});
+}
+
+void TResultsModel::ResultRowInsert(const TResultTexts& aTexts, bool aGroupHeading)
+{
+    // The cells are kept as one tab-separated line, so a tab inside a text would split it;
+    // the program's texts hold none.
+    QByteArray line;
+    for (int c = 0; c < 5; ++c) {
+        if (c > 0)
+            line += '\t';
+        line += aTexts[c].toUtf8();
+    }
+    FBlocks.push_back({line, true});
+    TextRowPush(std::uint32_t(FBlocks.size() - 1), 0, line.size());
+    if (aGroupHeading)
+        FRows.push_back({0, 0, 0, 0, rkBlank, 0});
+}
+
+std::uint32_t TResultsModel::RunAdd(std::shared_ptr<const TCheckRun> aRun)
+{
+    FRuns.push_back(std::move(aRun));
+    return std::uint32_t(FRuns.size() - 1);
+}
+
+void TResultsModel::ResultsFileSave(const QString& aFileName) const
+{
+    QSaveFile file(aFileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EInOutError(
+            QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(aFileName, file.errorString()));
+    std::vector<TRunBytes> runs;
+    runs.reserve(FRuns.size());
+    for (const auto& run : FRuns)
+        runs.push_back(RunBytesMake(*run));
+
+    TChunkWriter out(file);
+    char hits[64 * 3];
+    for (std::size_t i = FRows.size(); i-- > 0;) {
+        const TRow& row = FRows[i];
+        switch (row.Kind) {
+        case rkResult: {
+            const TRunBytes& run = runs[row.Run];
+            const TCheckRun::TContest& contest = FRuns[row.Run]->Contests[row.Contest];
+            out.Append(run.ContestPrefix[row.Contest]);
+            out.Append(run.Bets[row.Item]);
+            out.Literal("\t");
+            std::size_t used = 0;
+            if (row.Hits != 0) {
+                const std::vector<QByteArray>& tokens = run.Tokens[row.Contest];
+                for (std::size_t t = 0; t < contest.Values.size(); ++t) {
+                    if (!(row.Hits >> contest.Values[t] & 1))
+                        continue;
+                    const QByteArray& token = tokens[t];
+                    if (used + std::size_t(token.size()) + 1 > sizeof hits) {
+                        out.Append(hits, used);
+                        used = 0;
+                    }
+                    std::memcpy(hits + used, token.constData(), std::size_t(token.size()));
+                    used += std::size_t(token.size());
+                    hits[used++] = ';';
+                }
+            }
+            if (used == 0)
+                out.Literal("None");
+            else
+                out.Append(hits, used - 1);
+            out.Literal("\t");
+            out.Append(kLevelBytes[row.Count <= 6 ? row.Count : 0]);
+            out.Literal("\r\n");
+            break;
+        }
+        case rkHeading: {
+            const TRunBytes& run = runs[row.Run];
+            out.Append(run.HeadingPrefix[row.Contest]);
+            out.Append(run.Groups[row.Item]);
+            out.Literal("\t\t\r\n");
+            break;
+        }
+        case rkBlank:
+            out.Literal("\t\t\t\t\r\n");
+            break;
+        case rkResultText:
+        case rkTexts: {
+            const int r = int(FRows.size() - 1 - i);
+            for (int c = 0; c < 5; ++c) {
+                if (c > 0)
+                    out.Literal("\t");
+                out.Append(Cell(r, c).toUtf8());
+            }
+            out.Literal("\r\n");
+            break;
+        }
+        }
+    }
+    out.Literal("\t\t\t\t\r\n"); // the grid's own empty bottom row
+    out.Flush();
+    if (out.Failed() || !file.commit())
+        throw EInOutError(
+            QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(aFileName, file.errorString()));
+}
+
+void TResultsModel::ResultsFileLoad(const QString& aFileName)
+{
+    Clear();
+    QFile file(aFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(
+            QStringLiteral("Não foi possível ler o arquivo \"%1\": %2").arg(aFileName, file.errorString()));
+    TTextBlock block;
+    block.Bytes = file.readAll();
+    file.close();
+    if (block.Bytes.startsWith("\xFF\xFE") || block.Bytes.startsWith("\xFE\xFF"))
+        block.Bytes = DecodeText(block.Bytes).toUtf8();
+    else if (block.Bytes.startsWith("\xEF\xBB\xBF"))
+        block.Bytes.remove(0, 3);
+    else {
+        // UTF-8 when the whole file is valid UTF-8, else Windows-1252; checked in pieces so
+        // that a large file is never held twice (the decoder keeps a character cut between pieces).
+        QStringDecoder utf8(QStringConverter::Utf8);
+        constexpr qsizetype kPiece = qsizetype(1) << 20;
+        for (qsizetype at = 0; at < block.Bytes.size() && !utf8.hasError(); at += kPiece)
+            (void)utf8.decode(QByteArrayView(block.Bytes).sliced(at, std::min(kPiece, block.Bytes.size() - at)));
+        block.Utf8 = !utf8.hasError();
+    }
+    // Lines end at CR LF, lone CR or lone LF; a final line break adds no empty line.
+    std::vector<std::pair<qsizetype, qsizetype>> lines;
+    const char* data = block.Bytes.constData();
+    const qsizetype size = block.Bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] != '\r' && data[i] != '\n')
+            continue;
+        lines.emplace_back(start, i - start);
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.emplace_back(start, size - start);
+    FBlocks.push_back(std::move(block));
+    const auto blockIndex = std::uint32_t(FBlocks.size() - 1);
+    FRows.reserve(lines.size());
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        TextRowPush(blockIndex, line->first, line->second);
+}
