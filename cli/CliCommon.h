@@ -24,3 +24,5 @@ void PrintErr(const QString& aText);
 // Each command takes the arguments after its own name.
 int RunInx(const QStringList& aArgs);
 int RunCrypt(const QStringList& aArgs);
+int RunCheck(const QStringList& aArgs);
+int RunImport(const QStringList& aArgs);

@@ -15,6 +15,11 @@ const char* const kUsage =
     "  inx dump FILE [--key NOME]   mostra a árvore do arquivo INX; com --key, decifra as linhas\n"
     "                               cifradas dos mults com a primeira palavra de NOME\n"
     "  crypt c|d CHAVE TEXTO        cifra (c) ou decifra (d) TEXTO com a parte de chave CHAVE\n"
+    "  check --contests ARQUIVO [--last N] --bets ARQUIVO [--bets ARQUIVO ...] --out NOME.Result\n"
+    "        [--levels 4,5,6]       confere os grupos de apostas (um por arquivo) contra os concursos\n"
+    "                               (Concursos.inx ou arquivo de importação) e grava o .Result\n"
+    "  import ARQUIVO --data-folder PASTA\n"
+    "                               importa um arquivo de concursos para PASTA/Concursos.inx\n"
     "  --help                       mostra esta ajuda\n"
     "\n"
     "Erros (arquivo ilegível, argumentos inválidos, texto que não decifra) saem com código 2.\n";
@@ -39,6 +44,10 @@ int main(int argc, char* argv[])
             return RunInx(args);
         if (command == u"crypt")
             return RunCrypt(args);
+        if (command == u"check")
+            return RunCheck(args);
+        if (command == u"import")
+            return RunImport(args);
         throw CliError(QStringLiteral("comando desconhecido: %1 (veja norvadel-cli --help)").arg(command));
     } catch (const CliError& e) {
         PrintErr(QStringLiteral("norvadel-cli: %1\n").arg(QString::fromUtf8(e.what())));

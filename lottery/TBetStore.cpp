@@ -1,0 +1,118 @@
+#include "lottery/TBetStore.h"
+
+#include "store/TManager.h"
+#include "util/Exceptions.h"
+#include "util/TextUtils.h"
+
+namespace {
+
+const QString kApostas = QStringLiteral("Apostas");
+const QString kSelecionados = QStringLiteral("Selecionados");
+const QString kGrupoSel = QStringLiteral("GrupoSel");
+
+// Store names match ignoring the case of the ASCII letters only.
+bool SameName(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= u'a' && x <= u'z')
+            x = char16_t(x - 32);
+        if (y >= u'a' && y <= u'z')
+            y = char16_t(y - 32);
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TBetStore::TBetStore(const QString& aUserFolder, const QString& aLoginName)
+    : FFileName(TrailingChar(aUserFolder, u'/', true) + QStringLiteral("Apostas.inx")), FAddKey(FirstWord(aLoginName)),
+      FApostas(std::make_unique<TManager>(FFileName, true))
+{}
+
+TBetStore::~TBetStore() = default;
+
+QStringList TBetStore::Groups() const
+{
+    return FApostas->GetHeaders(Section());
+}
+
+QString TBetStore::GroupFind(const QString& aName) const
+{
+    for (const QString& group : Groups())
+        if (SameName(group, aName))
+            return group;
+    return QString();
+}
+
+QStringList TBetStore::Bets(const QString& aGroup)
+{
+    QStringList bets;
+    if (GroupFind(aGroup).isEmpty())
+        return bets;
+    FApostas->ReadMult(bets, kApostas, Section(), aGroup, ipEnd, true, FAddKey);
+    return bets;
+}
+
+TGroupStore TBetStore::GroupStore(const QString& aName, const QStringList& aLines)
+{
+    const QString problem = GroupNameProblem(aName);
+    if (!problem.isEmpty())
+        throw Exception(problem);
+    TBetLines lines = BetLinesCheck(aLines);
+    TGroupStore result;
+    const QString existing = GroupFind(aName);
+    result.Name = existing.isEmpty() ? aName : existing;
+    result.Stored = int(lines.Accepted.size());
+    result.Rejected = std::move(lines.Rejected);
+    BetsWrite(aName, lines.Accepted);
+
+    result.Message = result.Stored == 1
+                         ? QStringLiteral("Grupo \"%1\" gravado com 1 aposta.").arg(result.Name)
+                         : QStringLiteral("Grupo \"%1\" gravado com %2 apostas.").arg(result.Name).arg(result.Stored);
+    if (!result.Rejected.empty()) {
+        result.Message += result.Rejected.size() == 1
+                              ? QStringLiteral(" 1 linha foi recusada:")
+                              : QStringLiteral(" %1 linhas foram recusadas:").arg(result.Rejected.size());
+        for (const QString& line : BetRejectionLines(result.Rejected))
+            result.Message += QStringLiteral("\n") + line;
+    }
+    return result;
+}
+
+void TBetStore::BetsWrite(const QString& aGroup, const QStringList& aBets)
+{
+    FApostas->WriteMult(aBets, kApostas, Section(), aGroup, ipEnd, true, FAddKey);
+    StoreReopen();
+}
+
+void TBetStore::GroupsRemove(const QStringList& aNames)
+{
+    for (const QString& name : aNames)
+        FApostas->RemoveHeader(Section(), name, ipEnd);
+    StoreReopen();
+}
+
+QStringList TBetStore::MarksRead()
+{
+    QStringList marks;
+    FApostas->ReadMult(marks, kGrupoSel, MarksSection(), kSelecionados, ipEnd, false, QString());
+    return marks;
+}
+
+void TBetStore::MarksSave(const QStringList& aNames)
+{
+    FApostas->WriteMult(aNames, kGrupoSel, MarksSection(), kSelecionados, ipEnd, false, QString());
+    FApostas->Save(FFileName);
+}
+
+void TBetStore::StoreReopen()
+{
+    FApostas.reset();
+    FApostas = std::make_unique<TManager>(FFileName, true);
+}
