@@ -72,6 +72,9 @@ QString InxValueLine(const TInxKey& aKey);
 // The type letter of the file form ("S", "B", "I", "R"), or an empty text.
 QString InxTypeLetter(TKeyType aType);
 
+// The credit line that ends every saved file (no "<", so the reader skips it).
+QString InxBannerLine();
+
 // ASCII-only case folding: "A".."Z" become "a".."z"; every other character stays.
 bool InxSameName(QStringView aLeft, QStringView aRight);
 

@@ -281,6 +281,11 @@ private:
 };
 } // namespace
 
+QString InxBannerLine()
+{
+    return QString::fromLatin1(kBanner);
+}
+
 QString InxTypeLetter(TKeyType aType)
 {
     switch (aType) {
