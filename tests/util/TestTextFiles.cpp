@@ -96,6 +96,7 @@ void TestTextFiles::decodeText_data()
     QTest::newRow("Windows-1252 quotes") << QByteArray("\x93sim\x94") << "“sim”";
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF\xC3\xA7") << "ç";
     QTest::newRow("UTF-16LE with BOM") << QByteArray("\xFF\xFE\xE7\x00\x41\x00", 6) << "çA";
+    QTest::newRow("UTF-8 cut in a character") << QByteArray("abc\xC3") << "abcÃ";
     QTest::newRow("ASCII") << QByteArray("abc\r\n") << "abc\r\n";
     QTest::newRow("empty") << QByteArray() << "";
 }
