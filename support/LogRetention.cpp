@@ -27,7 +27,8 @@ bool AllDigits(QStringView aText)
     return true;
 }
 
-// dd/mm/yyyy, leading zeros optional; a year of one or two digits falls within 50 years of today.
+// dd/mm/yyyy, leading zeros optional; a year of one or two digits falls in the 100 years that
+// start 50 years before today.
 QDate BrazilianDate(const QString& aName)
 {
     const QStringList parts = aName.trimmed().split(u'/');
@@ -41,11 +42,9 @@ QDate BrazilianDate(const QString& aName)
     const int month = parts[1].trimmed().toInt();
     int year = parts[2].trimmed().toInt();
     if (parts[2].trimmed().size() <= 2) {
-        const int thisYear = Now().date().year();
-        year += thisYear / 100 * 100;
-        if (year > thisYear + 50)
-            year -= 100;
-        else if (year <= thisYear - 50)
+        const int base = Now().date().year() - 50;
+        year += base / 100 * 100;
+        if (year < base)
             year += 100;
     }
     if (year < 1)

@@ -282,7 +282,10 @@ void TestExceptionHandler::blockDates_data()
     QTest::addColumn<QDate>("date");
     QTest::newRow("day/month/year") << "9/12/2026" << QDate(2026, 12, 9);
     QTest::newRow("zero-filled") << "09/02/2026" << QDate(2026, 2, 9);
+    // Two-digit years: the clock says 9 December 2026, so they run from 1976 to 2075.
     QTest::newRow("two-digit year") << "9/12/26" << QDate(2026, 12, 9);
+    QTest::newRow("two-digit year, window start") << "9/12/76" << QDate(1976, 12, 9);
+    QTest::newRow("two-digit year, window end") << "9/12/75" << QDate(2075, 12, 9);
     QTest::newRow("month/day/year") << "5/13/2014" << QDate(2014, 5, 13);
     QTest::newRow("ambiguous reads as day/month") << "5/12/2014" << QDate(2014, 12, 5);
 }
