@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -197,6 +198,7 @@ void TestExceptionHandler::unwritableLogIsAbsorbed_data()
     QTest::newRow("log path not known yet") << "";
     QTest::newRow("folder is a file") << "arquivo/Log.log";
     QTest::newRow("log is a folder") << "pasta";
+    QTest::newRow("read-only folder") << "somente-leitura/Log.log";
 }
 
 void TestExceptionHandler::unwritableLogIsAbsorbed()
@@ -204,6 +206,15 @@ void TestExceptionHandler::unwritableLogIsAbsorbed()
     QFETCH(QString, relative);
     WriteAll(FTemp->filePath(QStringLiteral("arquivo")), "x");
     QVERIFY(QDir(FTemp->path()).mkdir(QStringLiteral("pasta")));
+    const QString readOnly = FTemp->filePath(QStringLiteral("somente-leitura"));
+    QVERIFY(QDir(FTemp->path()).mkdir(QStringLiteral("somente-leitura")));
+    QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    const auto restore =
+        qScopeGuard([&] { QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    if (relative.startsWith(QStringLiteral("somente-leitura"))) {
+        if (QFile probe(readOnly + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly))
+            QSKIP("This user may write into read-only folders (root)");
+    }
     LogFileName = relative.isEmpty() ? QString() : FTemp->filePath(relative);
     const QStringList before = QDir(FTemp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
