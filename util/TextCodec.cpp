@@ -26,8 +26,14 @@ QByteArray EncodeWin1252(QStringView aText)
 {
     QByteArray out(aText.size(), Qt::Uninitialized);
     char* dst = out.data();
-    for (const QChar ch : aText)
+    for (qsizetype i = 0; i < aText.size(); ++i) {
+        const QChar ch = aText[i];
+        // A character outside the basic plane is one character: one "?".
+        if (ch.isHighSurrogate() && i + 1 < aText.size() && aText[i + 1].isLowSurrogate())
+            ++i;
         *dst++ = EncodeOne(ch.unicode());
+    }
+    out.truncate(dst - out.constData());
     return out;
 }
 

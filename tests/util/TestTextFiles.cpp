@@ -86,6 +86,8 @@ void TestTextFiles::win1252HighRange()
 void TestTextFiles::win1252UnrepresentableBecomesQuestionMark()
 {
     QCOMPARE(EncodeWin1252(u"Ação ✓ €ž Ω"), QByteArray("A\xE7\xE3o ? \x80\x9E ?"));
+    // A character outside the basic plane is one character, so one "?".
+    QCOMPARE(EncodeWin1252(u"a\U0001F600b"), QByteArray("a?b"));
 }
 
 void TestTextFiles::decodeText_data()
