@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -118,19 +119,15 @@ int RunCheck(const QStringList& aArgs)
     if (!list.Message.isEmpty())
         throw CliError(QStringLiteral("%1: %2").arg(contestsFile, list.Message));
 
+    // Nobody looks at the rows: they go straight to the file, in the order the checking screen's
+    // grid would hold them after this run on an empty grid.
     TResultsModel results;
     TResultsModel summary;
     TCheckEngine engine;
     engine.Start(list.Entries, groups, levels, results, &summary);
-    engine.Run();
-    results.ResultsFileSave(outFile);
+    std::array<std::int64_t, 7> perLevel{};
+    engine.ResultsFileRun(outFile, perLevel);
 
-    std::array<qint64, 7> perLevel{};
-    for (int r = 0; r < results.RowCount(); ++r) {
-        const int count = results.HitCount(r);
-        if (count >= 0)
-            ++perLevel[count >= 1 && count <= 6 ? count : 0];
-    }
     QString out = QStringLiteral("Linhas de resultado por nível:\n");
     for (int n = 0; n <= 6; ++n)
         out += QStringLiteral("%1\t%2\n").arg(LevelName(n)).arg(perLevel[n]);

@@ -1,9 +1,9 @@
 #include "lottery/TCheckEngine.h"
 
+#include "lottery/TResultsFileWriter.h"
 #include "util/TextUtils.h"
 
 #include <algorithm>
-#include <bit>
 
 void TCheckEngine::Start(const std::vector<TContestEntry>& aEntries, const std::vector<TBetGroup>& aGroups,
                          const std::array<bool, 6>& aSummaryLevels, TResultsModel& aResults, TResultsModel* aSummary)
@@ -27,56 +27,96 @@ void TCheckEngine::Start(const std::vector<TContestEntry>& aEntries, const std::
             run->Bets.push_back(std::move(bet));
         }
     }
-    std::size_t rowsPerContest = 0;
-    for (const auto& group : FGroupBets)
-        rowsPerContest += group.second + 2;
-    std::size_t checked = 0;
-    for (const Qt::CheckState state : FStates)
-        checked += state == Qt::Checked ? 1 : 0;
-    aResults.Reserve(std::size_t(aResults.RowCount() - 1) + checked * rowsPerContest);
-
     FRun = run;
     FResults = &aResults;
     FSummary = aSummary;
     FSummaryLevels = aSummaryLevels;
     FResultsRun = aResults.RunAdd(run);
     FSummaryRun = aSummary ? aSummary->RunAdd(run) : 0;
+    FReserved = false;
     FNext = int(aEntries.size()) - 1;
     FState = stpPlaying;
+}
+
+int TCheckEngine::HitCountByText(const TCheckRun::TContest& aContest, const TCheckRun::TBet& aBet)
+{
+    int count = 0;
+    TryStrToInt(GetToken(CountHits(aContest.Numbers, aBet.Text), 2, u'|'), count);
+    return count;
 }
 
 int TCheckEngine::Step()
 {
     if (FNext < 0)
         return -1;
+    if (!FReserved) {
+        // Room for every row of the run at once, so that three million rows are not copied
+        // again and again while the vector grows.
+        std::size_t rowsPerContest = 0;
+        for (const auto& group : FGroupBets)
+            rowsPerContest += group.second + 2;
+        std::size_t checked = 0;
+        for (int e = 0; e <= FNext; ++e)
+            checked += FStates[std::size_t(e)] == Qt::Checked ? 1 : 0;
+        FResults->Reserve(std::size_t(FResults->RowCount() - 1) + checked * rowsPerContest);
+        FReserved = true;
+    }
     const int entry = FNext--;
-    if (FStates[entry] != Qt::Checked)
+    if (FStates[std::size_t(entry)] != Qt::Checked)
         return entry;
     const TCheckRun& run = *FRun;
-    const TCheckRun::TContest& contest = run.Contests[entry];
+    const TCheckRun::TContest& contest = run.Contests[std::size_t(entry)];
     const auto contestIndex = std::uint32_t(entry);
-    const bool anySummary =
-        FSummary && std::find(FSummaryLevels.begin(), FSummaryLevels.end(), true) != FSummaryLevels.end();
     for (std::uint32_t g = 0; g < FGroupBets.size(); ++g) {
         const auto [first, count] = FGroupBets[g];
         for (std::uint32_t b = first + count; b-- > first;) {
-            const TCheckRun::TBet& bet = run.Bets[b];
-            std::uint64_t hits = 0;
-            int hitCount;
-            const bool byMask = contest.ByMask && bet.ByMask;
-            if (byMask) {
-                hits = contest.Mask & bet.Mask;
-                hitCount = std::popcount(hits);
-            } else {
-                TryStrToInt(GetToken(CountHits(contest.Numbers, bet.Text), 2, u'|'), hitCount);
-            }
-            FResults->ResultInsert(FResultsRun, contestIndex, b, hits, hitCount, byMask);
-            if (anySummary && hitCount >= 1 && hitCount <= 6 && FSummaryLevels[hitCount - 1])
-                FSummary->ResultInsert(FSummaryRun, contestIndex, b, hits, hitCount, byMask);
+            const THits hits = HitsOf(contest, run.Bets[b]);
+            FResults->ResultInsert(FResultsRun, contestIndex, b, hits.Mask, hits.Count, hits.ByMask);
+            if (SummaryWanted(hits.Count))
+                FSummary->ResultInsert(FSummaryRun, contestIndex, b, hits.Mask, hits.Count, hits.ByMask);
         }
         FResults->GroupHeadingInsert(FResultsRun, contestIndex, g);
     }
     return entry;
+}
+
+void TCheckEngine::ResultsFileRun(const QString& aFileName, std::array<std::int64_t, 7>& aLevelCounts)
+{
+    struct TCopy
+    {
+        std::uint32_t Contest;
+        std::uint32_t Bet;
+        THits Hits;
+    };
+    std::vector<TCopy> copies;
+    TResultsFileWriter out(aFileName);
+    out.RunAdd(*FRun);
+    const TCheckRun& run = *FRun;
+    // Top of the grid first: the mirror of Step, which puts rows on top from the bottom up.
+    for (int entry = 0; entry <= FNext; ++entry) {
+        if (FStates[std::size_t(entry)] != Qt::Checked)
+            continue;
+        const TCheckRun::TContest& contest = run.Contests[std::size_t(entry)];
+        const auto contestIndex = std::uint32_t(entry);
+        for (std::uint32_t g = std::uint32_t(FGroupBets.size()); g-- > 0;) {
+            out.Blank();
+            out.Heading(0, contestIndex, g);
+            const auto [first, count] = FGroupBets[g];
+            for (std::uint32_t b = first; b < first + count; ++b) {
+                const THits hits = HitsOf(contest, run.Bets[b]);
+                out.Result(0, contestIndex, b, hits.Mask, hits.Count, hits.ByMask);
+                ++aLevelCounts[hits.Count >= 1 && hits.Count <= 6 ? std::size_t(hits.Count) : 0];
+                if (SummaryWanted(hits.Count))
+                    copies.push_back({contestIndex, b, hits});
+            }
+        }
+    }
+    out.Blank(); // the grid's own empty bottom row
+    out.Commit();
+    for (auto copy = copies.rbegin(); copy != copies.rend(); ++copy)
+        FSummary->ResultInsert(FSummaryRun, copy->Contest, copy->Bet, copy->Hits.Mask, copy->Hits.Count,
+                               copy->Hits.ByMask);
+    Finish();
 }
 
 void TCheckEngine::PlayToggle()

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -66,7 +67,44 @@ public:
 
     int EntryCount() const { return FRun ? int(FRun->Contests.size()) : 0; }
 
+    // For a run whose rows nobody looks at (the command line): instead of stepping, writes
+    // the rows that the rest of the run would put on top of an empty results grid straight
+    // to a results file, as TResultsModel::ResultsFileSave would write them, the grid's empty
+    // bottom row included, and ends the run. Summary copies still go to the summary model.
+    // aLevelCounts[n] is increased for every result row with n hits (index 0: "None").
+    // Throws EInOutError when the file cannot be written.
+    void ResultsFileRun(const QString& aFileName, std::array<std::int64_t, 7>& aLevelCounts);
+
 private:
+    struct THits
+    {
+        std::uint64_t Mask;
+        int Count;
+        bool ByMask;
+    };
+    static THits HitsOf(const TCheckRun::TContest& aContest, const TCheckRun::TBet& aBet)
+    {
+        if (aContest.ByMask && aBet.ByMask) {
+            const std::uint64_t mask = aContest.Mask & aBet.Mask;
+            return {mask, BitCount(mask), true};
+        }
+        return {0, HitCountByText(aContest, aBet), false};
+    }
+    static int HitCountByText(const TCheckRun::TContest& aContest, const TCheckRun::TBet& aBet);
+    // Counted in registers: the portable build has no population-count instruction, and a
+    // library call per bet would cost more than the rest of the count.
+    static int BitCount(std::uint64_t aBits)
+    {
+        aBits -= (aBits >> 1) & 0x5555555555555555ULL;
+        aBits = (aBits & 0x3333333333333333ULL) + ((aBits >> 2) & 0x3333333333333333ULL);
+        aBits = (aBits + (aBits >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+        return int((aBits * 0x0101010101010101ULL) >> 56);
+    }
+    bool SummaryWanted(int aCount) const
+    {
+        return FSummary && aCount >= 1 && aCount <= 6 && FSummaryLevels[aCount - 1];
+    }
+
     std::shared_ptr<TCheckRun> FRun;
     std::vector<Qt::CheckState> FStates;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> FGroupBets; // first bet, bet count
@@ -74,6 +112,7 @@ private:
     TResultsModel* FResults = nullptr;
     TResultsModel* FSummary = nullptr;
     std::uint32_t FResultsRun = 0;
+    bool FReserved = false;
     std::uint32_t FSummaryRun = 0;
     int FNext = -1;
     TStatusPlay FState = stpStoped;

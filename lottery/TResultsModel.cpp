@@ -1,91 +1,21 @@
 #include "lottery/TResultsModel.h"
 
 #include "lottery/CheckRules.h"
+#include "lottery/TResultsFileWriter.h"
 #include "util/Exceptions.h"
 #include "util/TextCodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cstdio>
 #include <cstring>
+#include <future>
+#include <string>
 
 namespace {
 
 const QString kNone = QStringLiteral("None");
-
-// Gathers the bytes of a results file and hands them to the file in large pieces.
-class TChunkWriter
-{
-public:
-    explicit TChunkWriter(QSaveFile& aFile) : FFile(aFile), FBuffer(kSize) {}
-
-    void Append(const char* aData, std::size_t aSize)
-    {
-        if (FUsed + aSize > FBuffer.size()) {
-            Flush();
-            if (aSize > FBuffer.size()) {
-                Write(aData, aSize);
-                return;
-            }
-        }
-        std::memcpy(FBuffer.data() + FUsed, aData, aSize);
-        FUsed += aSize;
-    }
-    void Append(const QByteArray& aBytes) { Append(aBytes.constData(), std::size_t(aBytes.size())); }
-    template <std::size_t N> void Literal(const char (&aText)[N]) { Append(aText, N - 1); }
-    void Flush()
-    {
-        Write(FBuffer.data(), FUsed);
-        FUsed = 0;
-    }
-    bool Failed() const { return FFailed; }
-
-private:
-    static constexpr std::size_t kSize = std::size_t(1) << 22;
-
-    void Write(const char* aData, std::size_t aSize)
-    {
-        if (!FFailed && aSize > 0 && FFile.write(aData, qint64(aSize)) != qint64(aSize))
-            FFailed = true;
-    }
-
-    QSaveFile& FFile;
-    std::vector<char> FBuffer;
-    std::size_t FUsed = 0;
-    bool FFailed = false;
-};
-
-// The UTF-8 pieces of one run's texts, made once per save.
-struct TRunBytes
-{
-    std::vector<QByteArray> ContestPrefix; // number, tab, drawn numbers, tab
-    std::vector<QByteArray> HeadingPrefix; // number, tab, "<- Concurso", tab, "Grupo: "
-    std::vector<std::vector<QByteArray>> Tokens;
-    std::vector<QByteArray> Bets;
-    std::vector<QByteArray> Groups;
-};
-
-TRunBytes RunBytesMake(const TCheckRun& aRun)
-{
-    TRunBytes bytes;
-    for (const TCheckRun::TContest& contest : aRun.Contests) {
-        const QByteArray number = contest.Number.toUtf8();
-        bytes.ContestPrefix.push_back(number + '\t' + contest.Numbers.toUtf8() + '\t');
-        bytes.HeadingPrefix.push_back(number + "\t<- Concurso\tGrupo: ");
-        std::vector<QByteArray> tokens;
-        for (const QString& token : contest.Tokens)
-            tokens.push_back(token.toUtf8());
-        bytes.Tokens.push_back(std::move(tokens));
-    }
-    for (const TCheckRun::TBet& bet : aRun.Bets)
-        bytes.Bets.push_back(bet.Text.toUtf8());
-    for (const TCheckRun::TGroup& group : aRun.Groups)
-        bytes.Groups.push_back(group.Name.toUtf8());
-    return bytes;
-}
-
-const QByteArray kLevelBytes[7] = {"None", "Sol", "Duque", "Terno", "Quadra", "Quina", "Sena"};
 
 } // namespace
 
@@ -224,79 +154,29 @@ std::uint32_t TResultsModel::RunAdd(std::shared_ptr<const TCheckRun> aRun)
 
 void TResultsModel::ResultsFileSave(const QString& aFileName) const
 {
-    QSaveFile file(aFileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EInOutError(
-            QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(aFileName, file.errorString()));
-    std::vector<TRunBytes> runs;
-    runs.reserve(FRuns.size());
+    TResultsFileWriter out(aFileName);
     for (const auto& run : FRuns)
-        runs.push_back(RunBytesMake(*run));
-
-    TChunkWriter out(file);
-    char hits[64 * 3];
+        out.RunAdd(*run);
     for (std::size_t i = FRows.size(); i-- > 0;) {
         const TRow& row = FRows[i];
         switch (row.Kind) {
-        case rkResult: {
-            const TRunBytes& run = runs[row.Run];
-            const TCheckRun::TContest& contest = FRuns[row.Run]->Contests[row.Contest];
-            out.Append(run.ContestPrefix[row.Contest]);
-            out.Append(run.Bets[row.Item]);
-            out.Literal("\t");
-            std::size_t used = 0;
-            if (row.Hits != 0) {
-                const std::vector<QByteArray>& tokens = run.Tokens[row.Contest];
-                for (std::size_t t = 0; t < contest.Values.size(); ++t) {
-                    if (!(row.Hits >> contest.Values[t] & 1))
-                        continue;
-                    const QByteArray& token = tokens[t];
-                    if (used + std::size_t(token.size()) + 1 > sizeof hits) {
-                        out.Append(hits, used);
-                        used = 0;
-                    }
-                    std::memcpy(hits + used, token.constData(), std::size_t(token.size()));
-                    used += std::size_t(token.size());
-                    hits[used++] = ';';
-                }
-            }
-            if (used == 0)
-                out.Literal("None");
-            else
-                out.Append(hits, used - 1);
-            out.Literal("\t");
-            out.Append(kLevelBytes[row.Count <= 6 ? row.Count : 0]);
-            out.Literal("\r\n");
-            break;
-        }
-        case rkHeading: {
-            const TRunBytes& run = runs[row.Run];
-            out.Append(run.HeadingPrefix[row.Contest]);
-            out.Append(run.Groups[row.Item]);
-            out.Literal("\t\t\r\n");
-            break;
-        }
-        case rkBlank:
-            out.Literal("\t\t\t\t\r\n");
-            break;
+        case rkResult:
         case rkResultText:
-        case rkTexts: {
-            const int r = int(FRows.size() - 1 - i);
-            for (int c = 0; c < 5; ++c) {
-                if (c > 0)
-                    out.Literal("\t");
-                out.Append(Cell(r, c).toUtf8());
-            }
-            out.Literal("\r\n");
+            out.Result(row.Run, row.Contest, row.Item, row.Hits, row.Count, row.Kind == rkResult);
             break;
-        }
+        case rkHeading:
+            out.Heading(row.Run, row.Contest, row.Item);
+            break;
+        case rkBlank:
+            out.Blank();
+            break;
+        case rkTexts:
+            out.Texts(Row(int(FRows.size() - 1 - i)));
+            break;
         }
     }
-    out.Literal("\t\t\t\t\r\n"); // the grid's own empty bottom row
-    out.Flush();
-    if (out.Failed() || !file.commit())
-        throw EInOutError(
-            QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(aFileName, file.errorString()));
+    out.Blank(); // the grid's own empty bottom row
+    out.Commit();
 }
 
 void TResultsModel::ResultsFileLoad(const QString& aFileName)
