@@ -25,16 +25,17 @@ bool InxSameName(QStringView aLeft, QStringView aRight)
     return true;
 }
 
-size_t qHash(const TInxDocument::TNameKey& aKey, size_t aSeed) noexcept
+size_t InxNameHash(QStringView aName)
 {
-    // FNV-1a over the folded characters, mixed with the owner and kind.
-    size_t h = 1469598103934665603ull ^ aSeed;
-    for (const QChar ch : aKey.Name) {
+    // FNV-1a over the folded characters, with a final mix so that the low bits (the slot) vary.
+    size_t h = 1469598103934665603ull;
+    for (const QChar ch : aName) {
         h ^= FoldAscii(ch.unicode());
         h *= 1099511628211ull;
     }
-    h ^= reinterpret_cast<quintptr>(aKey.Owner) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
-    h ^= size_t(aKey.Kind) * 0xff51afd7ed558ccdull;
+    h ^= h >> 32;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 29;
     return h;
 }
 
@@ -145,26 +146,37 @@ bool TInxDocument::HasSections() const
     return false;
 }
 
+namespace {
+template <class T> const T& Deref(const std::unique_ptr<T>& aPointer)
+{
+    return *aPointer;
+}
+template <class T> const T& Same(const T& aValue)
+{
+    return aValue;
+}
+} // namespace
+
 TInxSection* TInxDocument::FindSection(const QString& aName) const
 {
-    const auto it = FIndex.constFind(TNameKey{nullptr, nkSection, aName});
-    return it == FIndex.cend() ? nullptr : FSections[*it].get();
+    const int index = FSectionIndex.Find(FSections, Deref<TInxSection>, aName, InxNameHash(aName));
+    return index < 0 ? nullptr : FSections[index].get();
 }
 
 TInxHeader* TInxDocument::FindHeader(const TInxSection& aSection, const QString& aName) const
 {
-    const auto it = FIndex.constFind(TNameKey{&aSection, nkHeader, aName});
-    return it == FIndex.cend() ? nullptr : aSection.Headers[*it].get();
+    const int index = aSection.HeaderIndex.Find(aSection.Headers, Deref<TInxHeader>, aName, InxNameHash(aName));
+    return index < 0 ? nullptr : aSection.Headers[index].get();
 }
 
 int TInxDocument::FindKey(const TInxContainer& aContainer, const QString& aName) const
 {
-    return FIndex.value(TNameKey{&aContainer, nkKey, aName}, -1);
+    return aContainer.KeyIndex.Find(aContainer.Keys, Same<TInxKey>, aName, InxNameHash(aName));
 }
 
 int TInxDocument::FindMult(const TInxContainer& aContainer, const QString& aName) const
 {
-    return FIndex.value(TNameKey{&aContainer, nkMult, aName}, -1);
+    return aContainer.MultIndex.Find(aContainer.Mults, Same<TInxBlock>, aName, InxNameHash(aName));
 }
 
 TInxSection& TInxDocument::EnsureSection(const QString& aName, bool& aCreated)
@@ -174,8 +186,9 @@ TInxSection& TInxDocument::EnsureSection(const QString& aName, bool& aCreated)
         return *found;
     auto section = std::make_unique<TInxSection>();
     section->Name = aName;
-    FIndex.insert(TNameKey{nullptr, nkSection, aName}, int(FSections.size()));
+    section->NameHash = InxNameHash(aName);
     FSections.push_back(std::move(section));
+    FSectionIndex.Insert(FSections, Deref<TInxSection>, int(FSections.size() - 1));
     aCreated = true;
     return *FSections.back();
 }
@@ -187,42 +200,38 @@ TInxHeader& TInxDocument::EnsureHeader(TInxSection& aSection, const QString& aNa
         return *found;
     auto header = std::make_unique<TInxHeader>();
     header->Name = aName;
-    FIndex.insert(TNameKey{&aSection, nkHeader, aName}, int(aSection.Headers.size()));
+    header->NameHash = InxNameHash(aName);
     aSection.Headers.push_back(std::move(header));
+    aSection.HeaderIndex.Insert(aSection.Headers, Deref<TInxHeader>, int(aSection.Headers.size() - 1));
     aCreated = true;
     return *aSection.Headers.back();
 }
 
 TInxKey& TInxDocument::AddKey(TInxContainer& aContainer, const QString& aName)
 {
-    FIndex.insert(TNameKey{&aContainer, nkKey, aName}, int(aContainer.Keys.size()));
-    aContainer.Keys.emplace_back();
-    aContainer.Keys.back().Name = aName;
-    return aContainer.Keys.back();
+    TInxKey& key = aContainer.Keys.emplace_back();
+    key.Name = aName;
+    key.NameHash = InxNameHash(aName);
+    aContainer.KeyIndex.Insert(aContainer.Keys, Same<TInxKey>, int(aContainer.Keys.size() - 1));
+    return key;
 }
 
 TInxBlock& TInxDocument::AddMult(TInxContainer& aContainer, const QString& aName)
 {
-    FIndex.insert(TNameKey{&aContainer, nkMult, aName}, int(aContainer.Mults.size()));
-    aContainer.Mults.emplace_back();
-    aContainer.Mults.back().Name = aName;
-    return aContainer.Mults.back();
+    TInxBlock& mult = aContainer.Mults.emplace_back();
+    mult.Name = aName;
+    mult.NameHash = InxNameHash(aName);
+    aContainer.MultIndex.Insert(aContainer.Mults, Same<TInxBlock>, int(aContainer.Mults.size() - 1));
+    return mult;
 }
 
 void TInxDocument::RemoveHeader(TInxSection& aSection, TInxHeader& aHeader)
 {
-    if (aHeader.Removed)
-        return;
-    // The header's own keys and mults stay indexed under its address; nothing can reach
-    // them any more, and the header object lives as long as the document.
-    FIndex.remove(TNameKey{&aSection, nkHeader, aHeader.Name});
+    Q_UNUSED(aSection); // a removed header stays in the index; lookups step over it
     aHeader.Removed = true;
 }
 
 void TInxDocument::RemoveSection(TInxSection& aSection)
 {
-    if (aSection.Removed)
-        return;
-    FIndex.remove(TNameKey{nullptr, nkSection, aSection.Name});
     aSection.Removed = true;
 }

@@ -7,18 +7,69 @@
 
 #include "store/InxTypes.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
+
+// The hash of a name folded to ASCII lower case; every name index uses it.
+size_t InxNameHash(QStringView aName);
+
+// An open-addressing hash index over one list of named elements (the keys of a container, the
+// headers of a section, ...). Slots hold list index + 1. Elements keep their name's hash, so a
+// probe compares names only when the hashes agree. Removed elements stay in the table and are
+// stepped over by lookups.
+class TNameIndex
+{
+public:
+    template <class TList, class TGet> int Find(const TList& aList, TGet aGet, QStringView aName, size_t aHash) const
+    {
+        if (FSlots.empty())
+            return -1;
+        const size_t mask = FSlots.size() - 1;
+        for (size_t i = aHash & mask; FSlots[i] != 0; i = (i + 1) & mask) {
+            const auto& element = aGet(aList[FSlots[i] - 1]);
+            if (element.NameHash == aHash && !element.Removed && InxSameName(element.Name, aName))
+                return int(FSlots[i] - 1);
+        }
+        return -1;
+    }
+    // aIndex is the element's index in aList, which already holds it.
+    template <class TList, class TGet> void Insert(const TList& aList, TGet aGet, int aIndex)
+    {
+        if ((FCount + 1) * 2 > FSlots.size()) {
+            FSlots.assign(std::max<size_t>(8, FSlots.size() * 2), 0);
+            FCount = 0;
+            for (int i = 0; i < aIndex; ++i)
+                Place(aGet(aList[i]).NameHash, i);
+        }
+        Place(aGet(aList[aIndex]).NameHash, aIndex);
+    }
+
+private:
+    void Place(size_t aHash, int aIndex)
+    {
+        const size_t mask = FSlots.size() - 1;
+        size_t i = aHash & mask;
+        while (FSlots[i] != 0)
+            i = (i + 1) & mask;
+        FSlots[i] = quint32(aIndex + 1);
+        ++FCount;
+    }
+
+    std::vector<quint32> FSlots;
+    size_t FCount = 0;
+};
 
 // A typed key. Only the member of the key's own type is meaningful; a kNone, kMemo or kRecord
 // key holds no value and reads as "None".
 struct TInxKey
 {
     QString Name;
+    size_t NameHash = 0;
+    static constexpr bool Removed = false;
     TKeyType Type = kNone;
     QString Str;
     bool Bool = false;
@@ -30,6 +81,8 @@ struct TInxKey
 struct TInxBlock
 {
     QString Name;
+    size_t NameHash = 0;
+    static constexpr bool Removed = false;
     QStringList Lines;
     // Set once the block was written through the store: its save and its later updates
     // report progress.
@@ -40,6 +93,7 @@ struct TInxBlock
 struct TInxContainer
 {
     QString Name;
+    size_t NameHash = 0;
     bool HasComment = false;
     TInxBlock Comment;
     std::vector<TInxKey> Keys;
@@ -48,6 +102,8 @@ struct TInxContainer
     bool Reporting = false;
     // A removed header or section stays in its list but is absent for lookups, listing and save.
     bool Removed = false;
+    TNameIndex KeyIndex;
+    TNameIndex MultIndex;
 };
 
 struct TInxHeader : TInxContainer
@@ -57,6 +113,7 @@ struct TInxHeader : TInxContainer
 struct TInxSection : TInxContainer
 {
     std::vector<std::unique_ptr<TInxHeader>> Headers;
+    TNameIndex HeaderIndex;
 };
 
 // The text form of values in the file. Reals use the decimal comma, up to 15 significant
@@ -106,25 +163,6 @@ public:
     void RemoveSection(TInxSection& aSection);
 
 private:
-    enum TNameKind : quint8
-    {
-        nkSection,
-        nkHeader,
-        nkKey,
-        nkMult
-    };
-    struct TNameKey
-    {
-        const void* Owner;
-        TNameKind Kind;
-        QString Name;
-        bool operator==(const TNameKey& aOther) const
-        {
-            return Owner == aOther.Owner && Kind == aOther.Kind && InxSameName(Name, aOther.Name);
-        }
-    };
-    friend size_t qHash(const TNameKey& aKey, size_t aSeed) noexcept;
-
     std::vector<std::unique_ptr<TInxSection>> FSections;
-    QHash<TNameKey, int> FIndex;
+    TNameIndex FSectionIndex;
 };

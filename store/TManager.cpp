@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -170,14 +171,14 @@ bool ConvertKey(const TInxKey& aFrom, TKeyType aTo, TInxKey& aOut)
 // A value line as read: type letter (any case), "|", the value up to a further "|". False
 // when the value does not convert to the type; a line without a known type letter gives a
 // key without a type.
-bool ParseValueLine(const QString& aLine, TInxKey& aKey)
+bool ParseValueLine(QStringView aLine, TInxKey& aKey)
 {
     aKey.Type = kNone;
     const qsizetype bar = aLine.indexOf(u'|');
     if (bar != 1)
         return true;
     const qsizetype bar2 = aLine.indexOf(u'|', bar + 1);
-    QString value = bar2 < 0 ? aLine.mid(bar + 1) : aLine.mid(bar + 1, bar2 - bar - 1);
+    QString value = (bar2 < 0 ? aLine.sliced(bar + 1) : aLine.sliced(bar + 1, bar2 - bar - 1)).toString();
     if (bar2 >= 0 && value.isEmpty())
         value = kNoneText;
     switch (aLine[0].unicode()) {
@@ -206,40 +207,113 @@ bool ParseValueLine(const QString& aLine, TInxKey& aKey)
 
 // ---- reading --------------------------------------------------------------------------
 
-TObjType Classify(const QString& aLine)
+struct TLineKind
 {
-    if (!aLine.contains(u'<'))
-        return oNone;
-    if (aLine.contains(u"<Point"))
-        return oPoint;
-    if (aLine.contains(u"<--H "))
-        return oHeaderPoint;
-    if (aLine.contains(u"<--K "))
-        return oKeyPoint;
-    if (aLine.contains(u"<Key"))
-        return oKey;
-    if (aLine.contains(u"<Comment"))
-        return oComment;
-    if (aLine.contains(u"<Mult"))
-        return oMult;
-    if (aLine.contains(u"<Header"))
-        return oHeader;
-    if (aLine.contains(u"<Section"))
-        return oSection;
-    return oNone;
+    TObjType Kind = oNone;
+    bool EndsSection = false; // holds "</Section"
+};
+
+// The kind of a line by the first of the element texts it holds anywhere, in this order of
+// precedence: "<Point", "<--H ", "<--K ", "<Key", "<Comment", "<Mult", "<Header", "<Section".
+// One pass over the line's "<" characters.
+TLineKind Classify(QStringView aLine)
+{
+    static constexpr TObjType kByRank[] = {oPoint, oHeaderPoint, oKeyPoint, oKey, oComment,
+                                           oMult,  oHeader,      oSection,  oNone};
+    int rank = 8;
+    TLineKind result;
+    for (qsizetype at = aLine.indexOf(u'<'); at >= 0; at = aLine.indexOf(u'<', at + 1)) {
+        const QStringView rest = aLine.sliced(at + 1);
+        if (rest.isEmpty())
+            break;
+        int found = 8;
+        switch (rest[0].unicode()) {
+        case u'P':
+            found = rest.startsWith(u"Point") ? 0 : 8;
+            break;
+        case u'-':
+            found = rest.startsWith(u"--H ") ? 1 : rest.startsWith(u"--K ") ? 2 : 8;
+            break;
+        case u'K':
+            found = rest.startsWith(u"Key") ? 3 : 8;
+            break;
+        case u'C':
+            found = rest.startsWith(u"Comment") ? 4 : 8;
+            break;
+        case u'M':
+            found = rest.startsWith(u"Mult") ? 5 : 8;
+            break;
+        case u'H':
+            found = rest.startsWith(u"Header") ? 6 : 8;
+            break;
+        case u'S':
+            found = rest.startsWith(u"Section") ? 7 : 8;
+            break;
+        case u'/':
+            if (rest.startsWith(u"/Section"))
+                result.EndsSection = true;
+            break;
+        default:
+            break;
+        }
+        rank = std::min(rank, found);
+    }
+    result.Kind = kByRank[rank];
+    return result;
 }
 
 // The text between the first "=" and the next "=" (or the end), less its last character
 // (the ">" of a well-formed start line). Without "=", the whole line less its last character.
-QString NameOf(const QString& aLine)
+QStringView NameOf(QStringView aLine)
 {
     const qsizetype first = aLine.indexOf(u'=');
     if (first < 0)
-        return aLine.left(aLine.size() - 1);
+        return aLine.first(std::max<qsizetype>(aLine.size() - 1, 0));
     const qsizetype next = aLine.indexOf(u'=', first + 1);
     const qsizetype length = (next < 0 ? aLine.size() : next) - first - 1;
-    return length <= 1 ? QString() : aLine.mid(first + 1, length - 1);
+    return length <= 1 ? QStringView() : aLine.sliced(first + 1, length - 1);
 }
+
+// Lines of a text as views, split like SplitLines (CR LF, lone CR, lone LF; a final break adds
+// no empty line) without copying them: most lines of a file are tags and value lines that are
+// read in place.
+std::vector<QStringView> LineViews(const QString& aText)
+{
+    std::vector<QStringView> lines;
+    lines.reserve(aText.size() / 16 + 1);
+    const QChar* data = aText.constData();
+    const qsizetype size = aText.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.emplace_back(data + start, i - start);
+        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.emplace_back(data + start, size - start);
+    return lines;
+}
+
+// Key and mult names repeat from header to header (every contest has the same four keys):
+// a small direct-mapped cache lets them share one string.
+class TNameCache
+{
+public:
+    QString Get(QStringView aName)
+    {
+        QString& slot = FSlots[qHash(aName) & 255];
+        if (slot != aName)
+            slot = aName.toString();
+        return slot;
+    }
+
+private:
+    QString FSlots[256];
+};
 
 // ---- writing --------------------------------------------------------------------------
 
@@ -374,6 +448,18 @@ TInxDocument& TManager::Doc() const
 
 TInxContainer& TManager::Container(const QString& aSection, const QString& aHeader)
 {
+    // Callers address the same section and header many times in a row (the keys of one record).
+    if (FLastContainer && aSection == FLastSection && aHeader == FLastHeader)
+        return *FLastContainer;
+    TInxContainer& found = FindOrCreateContainer(aSection, aHeader);
+    FLastSection = aSection;
+    FLastHeader = aHeader;
+    FLastContainer = &found;
+    return found;
+}
+
+TInxContainer& TManager::FindOrCreateContainer(const QString& aSection, const QString& aHeader)
+{
     TInxDocument& doc = Doc();
     bool created = false;
     TInxSection& section = doc.EnsureSection(aSection, created);
@@ -391,14 +477,6 @@ TInxContainer& TManager::Container(const QString& aSection, const QString& aHead
     return header;
 }
 
-TInxContainer* TManager::FindContainer(const QString& aSection, const QString& aHeader) const
-{
-    TInxSection* section = Doc().FindSection(aSection);
-    if (!section || aHeader == kNoneText)
-        return section;
-    return Doc().FindHeader(*section, aHeader);
-}
-
 void TManager::Load(const QString& aFileName)
 {
     try {
@@ -406,6 +484,7 @@ void TManager::Load(const QString& aFileName)
             Save(FFileName);
             FFileName = aFileName;
         }
+        FLastContainer = nullptr;
         FDocument = std::make_unique<TInxDocument>();
         QFile file(FFileName);
         if (!file.exists())
@@ -416,15 +495,17 @@ void TManager::Load(const QString& aFileName)
         if (file.error() != QFileDevice::NoError)
             throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
         file.close();
-        const QStringList lines = SplitLines(DecodeAnsiWithBom(bytes));
+        const QString text = DecodeAnsiWithBom(bytes);
+        const std::vector<QStringView> lines = LineViews(text);
+        const int count = int(lines.size());
         if (OnProgress) {
             const QString id = QStringLiteral("INI");
-            for (int i = 0; i < lines.size(); ++i)
-                DoProgress(i, int(lines.size()) - 1, id);
+            for (int i = 0; i < count; ++i)
+                DoProgress(i, count - 1, id);
         } else {
             PumpEvents();
         }
-        if (lines.isEmpty())
+        if (count == 0)
             return;
         ParseLines(lines);
         FStatus.IncStatus(stFileLoaded);
@@ -433,9 +514,10 @@ void TManager::Load(const QString& aFileName)
     }
 }
 
-void TManager::ParseLines(const QStringList& aLines)
+void TManager::ParseLines(const std::vector<QStringView>& aLines)
 {
     TInxDocument& doc = *FDocument;
+    TNameCache names;
     TInxSection* section = nullptr;
     TInxHeader* header = nullptr;
     const int count = int(aLines.size());
@@ -448,24 +530,31 @@ void TManager::ParseLines(const QStringList& aLines)
         else
             PumpEvents();
     };
+    auto content = [&](int aFirst, int aEnd) {
+        QStringList lines;
+        lines.reserve(aEnd - aFirst);
+        for (int j = aFirst; j < aEnd; ++j)
+            lines.append(aLines[j].toString());
+        return lines;
+    };
 
     int i = 0;
     while (i < count) {
         const int start = i;
         lineReport(i);
-        const QString& line = aLines[i];
-        const TObjType kind = Classify(line);
+        const QStringView line = aLines[i];
+        const TLineKind kind = Classify(line);
         bool created = false;
         TInxContainer* container = header ? static_cast<TInxContainer*>(header) : section;
-        switch (kind) {
+        switch (kind.Kind) {
         case oSection:
-            section = &doc.EnsureSection(NameOf(line), created);
+            section = &doc.EnsureSection(NameOf(line).toString(), created);
             header = nullptr;
             ++i;
             break;
         case oHeader:
             if (section)
-                header = &doc.EnsureHeader(*section, NameOf(line), created);
+                header = &doc.EnsureHeader(*section, NameOf(line).toString(), created);
             ++i;
             break;
         case oKey: {
@@ -475,12 +564,10 @@ void TManager::ParseLines(const QStringList& aLines)
             }
             TInxKey parsed;
             if (ParseValueLine(aLines[i + 1], parsed)) {
-                const QString name = NameOf(line);
+                const QString name = names.Get(NameOf(line));
                 const int index = doc.FindKey(*container, name);
                 if (index < 0) {
-                    TInxKey& key = doc.AddKey(*container, name);
-                    parsed.Name = key.Name;
-                    key = std::move(parsed);
+                    ConvertKey(parsed, parsed.Type, doc.AddKey(*container, name));
                 } else {
                     TInxKey& key = container->Keys[index];
                     ConvertKey(parsed, key.Type, key);
@@ -495,7 +582,7 @@ void TManager::ParseLines(const QStringList& aLines)
                 ++i;
                 break;
             }
-            const QStringView endText = kind == oMult ? QStringView(u"</Mult") : QStringView(u"</Comment");
+            const QStringView endText = kind.Kind == oMult ? QStringView(u"</Mult") : QStringView(u"</Comment");
             int end = i + 1;
             while (end < count && !aLines[end].contains(endText)) {
                 lineReport(end);
@@ -505,15 +592,15 @@ void TManager::ParseLines(const QStringList& aLines)
                 i = count;
                 break;
             }
-            const QString name = NameOf(line);
-            if (kind == oMult) {
+            if (kind.Kind == oMult) {
+                const QString name = names.Get(NameOf(line));
                 const int index = doc.FindMult(*container, name);
                 TInxBlock& mult = index < 0 ? doc.AddMult(*container, name) : container->Mults[index];
-                mult.Lines = aLines.mid(i + 1, end - i - 1);
+                mult.Lines = content(i + 1, end);
             } else if (!container->HasComment) {
                 container->HasComment = true;
-                container->Comment.Name = name;
-                container->Comment.Lines = aLines.mid(i + 1, end - i - 1);
+                container->Comment.Name = NameOf(line).toString();
+                container->Comment.Lines = content(i + 1, end);
             }
             i = end + 1;
             break;
@@ -524,7 +611,7 @@ void TManager::ParseLines(const QStringList& aLines)
             i += 2;
             break;
         default:
-            if (line.contains(u"</Section"))
+            if (kind.EndsSection)
                 header = nullptr;
             ++i;
             break;
@@ -645,6 +732,7 @@ void TManager::Save(const QString& aFileName)
 
 void TManager::Clear()
 {
+    FLastContainer = nullptr;
     FStatus.IncStatus(stCleaned);
     FDocument = std::make_unique<TInxDocument>();
 }
@@ -948,6 +1036,7 @@ bool TManager::RemoveHeader(const QString& aSection, const QString& aHeader, TIn
 {
     Q_UNUSED(aRPos);
     TInxDocument& doc = Doc();
+    FLastContainer = nullptr;
     if (TInxSection* section = doc.FindSection(aSection)) {
         if (TInxHeader* header = doc.FindHeader(*section, aHeader))
             doc.RemoveHeader(*section, *header);
@@ -961,6 +1050,7 @@ bool TManager::RemoveSection(const QString& aSection)
     TInxSection* section = doc.FindSection(aSection);
     if (!section)
         return false;
+    FLastContainer = nullptr;
     doc.RemoveSection(*section);
     return true;
 }

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class TInxDocument; // the in-memory document (store/InxDocument.h)
 struct TInxContainer;
@@ -97,11 +98,11 @@ public:
 private:
     TInxDocument& Doc() const;
     TInxContainer& Container(const QString& aSection, const QString& aHeader);
-    TInxContainer* FindContainer(const QString& aSection, const QString& aHeader) const;
+    TInxContainer& FindOrCreateContainer(const QString& aSection, const QString& aHeader);
     void SetKey(const QString& aSection, const QString& aKey, const QString& aHeader, const TInxKey& aValue);
     const TInxKey& KeyForRead(const QString& aSection, const QString& aKey, const QString& aHeader,
                               const TInxKey& aDefault);
-    void ParseLines(const QStringList& aLines);
+    void ParseLines(const std::vector<QStringView>& aLines);
     QByteArray BuildFile();
     void DoProgress(int aProgress, int aMax, const QString& aID);
 
@@ -109,4 +110,9 @@ private:
     QString FFileName;
     TStatusSet FStatus;
     std::unique_ptr<TInxDocument> FDocument;
+    // The container addressed last, by the exact names used; cleared whenever the document
+    // or its membership changes.
+    QString FLastSection;
+    QString FLastHeader;
+    TInxContainer* FLastContainer = nullptr;
 };
