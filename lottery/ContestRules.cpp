@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -64,32 +65,96 @@ QString FormatPrizeValue(const QString& aText)
     return formatted;
 }
 
-QString ContestImportLine(const QString& aLine, TContestRow& aRow)
+namespace {
+
+// A field of plain decimal digits (blanks around allowed), as nearly every import file has it.
+bool PlainNumber(QStringView aField, int& aValue)
 {
-    const QStringList fields = aLine.split(u'\t');
+    aField = aField.trimmed();
+    if (aField.isEmpty() || aField.size() > 9)
+        return false;
+    int value = 0;
+    for (const QChar ch : aField) {
+        if (ch < u'0' || ch > u'9')
+            return false;
+        value = value * 10 + (ch.unicode() - u'0');
+    }
+    aValue = value;
+    return true;
+}
+
+// Why a line is not a contest, with the fields as the program's integer conversion reads them.
+QString ContestLineProblem(const QStringList& aFields)
+{
     int number = 0;
-    if (!IsWholeNumber(fields[0], number) || number < 1)
-        return QStringLiteral("o número do concurso \"%1\" não é um número inteiro positivo").arg(fields[0]);
-    if (fields.size() < 1 + kDrawn)
+    if (!IsWholeNumber(aFields[0], number) || number < 1)
+        return QStringLiteral("o número do concurso \"%1\" não é um número inteiro positivo").arg(aFields[0]);
+    if (aFields.size() < 1 + kDrawn)
         return QStringLiteral("faltam números sorteados (a linha tem %1 campos separados por tabulação)")
-            .arg(fields.size());
+            .arg(aFields.size());
     std::array<bool, 61> seen{};
-    QStringList drawn;
     for (int i = 1; i <= kDrawn; ++i) {
         int value = 0;
-        if (!IsWholeNumber(fields[i], value))
-            return QStringLiteral("o número sorteado \"%1\" não é um número inteiro").arg(fields[i]);
+        if (!IsWholeNumber(aFields[i], value))
+            return QStringLiteral("o número sorteado \"%1\" não é um número inteiro").arg(aFields[i]);
         if (value < 1 || value > 60)
-            return QStringLiteral("o número sorteado %1 está fora da faixa de 1 a 60").arg(fields[i]);
-        if (seen[value])
+            return QStringLiteral("o número sorteado %1 está fora da faixa de 1 a 60").arg(aFields[i]);
+        if (seen[std::size_t(value)])
             return QStringLiteral("o número sorteado %1 aparece mais de uma vez").arg(PadLike(value, 60));
-        seen[value] = true;
-        drawn.append(PadLike(value, 60));
+        seen[std::size_t(value)] = true;
     }
-    aRow.Number = PadLike(number, 99999);
-    aRow.Numbers = drawn.join(u';');
-    aRow.Winners = fields.value(7);
-    aRow.Value = fields.value(8);
+    return QString();
+}
+
+} // namespace
+
+QString ContestImportLine(const QString& aLine, TContestRow& aRow)
+{
+    // Fields 1 to 9; further fields are ignored.
+    std::array<QStringView, 9> fields;
+    qsizetype count = 0;
+    qsizetype start = 0;
+    const QStringView line(aLine);
+    while (count < qsizetype(fields.size())) {
+        const qsizetype tab = line.indexOf(u'\t', start);
+        fields[std::size_t(count++)] = tab < 0 ? line.sliced(start) : line.sliced(start, tab - start);
+        if (tab < 0)
+            break;
+        start = tab + 1;
+    }
+    int values[1 + kDrawn] = {};
+    bool plain = count >= 1 + kDrawn;
+    std::uint64_t seen = 0;
+    for (int i = 0; plain && i <= kDrawn; ++i) {
+        plain = PlainNumber(fields[std::size_t(i)], values[i]);
+        if (plain && i == 0)
+            plain = values[0] >= 1;
+        if (plain && i > 0) {
+            plain = values[i] >= 1 && values[i] <= 60 && !(seen >> values[i] & 1);
+            seen |= std::uint64_t(1) << values[i];
+        }
+    }
+    if (!plain) {
+        // Hexadecimal and signed numbers are whole numbers too; anything else is refused.
+        const QStringList all = aLine.split(u'\t');
+        const QString problem = ContestLineProblem(all);
+        if (!problem.isEmpty())
+            return problem;
+        for (int i = 0; i <= kDrawn; ++i)
+            IsWholeNumber(all[i], values[i]);
+    }
+    aRow.Number = PadLike(values[0], 99999);
+    QString numbers(kDrawn * 3 - 1, Qt::Uninitialized);
+    QChar* out = numbers.data();
+    for (int i = 1; i <= kDrawn; ++i) {
+        if (i > 1)
+            *out++ = u';';
+        *out++ = QChar(u'0' + values[i] / 10);
+        *out++ = QChar(u'0' + values[i] % 10);
+    }
+    aRow.Numbers = numbers;
+    aRow.Winners = count > 7 ? fields[7].toString() : QString();
+    aRow.Value = count > 8 ? fields[8].toString() : QString();
     aRow.Sorte.clear();
     return QString();
 }

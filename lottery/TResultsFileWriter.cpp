@@ -4,12 +4,11 @@
 #include "util/Exceptions.h"
 
 #include <algorithm>
+#include <QElapsedTimer>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-constexpr std::size_t kBufferSize = std::size_t(1) << 22;
 
 // Renames aFrom over aTo in one step where the system can (POSIX rename replaces the target).
 bool FileReplace(const QString& aFrom, const QString& aTo)
@@ -104,7 +103,7 @@ private:
 TResultsFileWriter::TResultsFileWriter(const QString& aFileName)
     : FFileName(aFileName), FTemporary(aFileName + QStringLiteral(".tmp")), FFile(FTemporary)
 {
-    if (!FFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!FFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         Fail(FFile.errorString());
     for (auto& buffer : FBuffers)
         buffer.resize(kBufferSize + kSlack);
@@ -113,8 +112,14 @@ TResultsFileWriter::TResultsFileWriter(const QString& aFileName)
 
 TResultsFileWriter::~TResultsFileWriter()
 {
-    if (FPending.valid())
-        FPending.wait();
+    if (FThread.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(FMutex);
+            FQuit = true;
+        }
+        FChanged.notify_all();
+        FThread.join();
+    }
     if (!FCommitted) {
         FFile.close();
         QFile::remove(FTemporary);
@@ -134,27 +139,13 @@ void TResultsFileWriter::RunAdd(const TCheckRun& aRun)
         fast[c].Prefix = bytes.Data(bytes.ContestPrefix[c]);
         fast[c].PrefixSize = bytes.ContestPrefix[c].Size;
         fast[c].Suffixes = bytes.SuffixPointers.data() + first;
-        fast[c].Tokens = aRun.Contests[c].Values.size();
         std::copy(aRun.Contests[c].Values.begin(), aRun.Contests[c].Values.end(), fast[c].Values.begin());
     }
     FFast.push_back(std::move(fast));
-}
-
-void TResultsFileWriter::ResultFast(const TRunBytes& aRun, const TFastContest& aContest, std::uint32_t aBet,
-                                    std::uint64_t aHits)
-{
-    unsigned subset = 0;
-    for (std::size_t t = 0; t < aContest.Tokens; ++t)
-        subset |= unsigned(aHits >> aContest.Values[t] & 1) << t;
-    const TRunBytes::TPiece& bet = aRun.Bets[aBet];
-    const auto [suffix, suffixSize] = aContest.Suffixes[subset];
-    char* to = Room(aContest.PrefixSize + bet.Size + suffixSize);
-    Put(to, aContest.Prefix, aContest.PrefixSize);
-    to += aContest.PrefixSize;
-    Put(to, aRun.Data(bet), bet.Size);
-    to += bet.Size;
-    Put(to, suffix, suffixSize);
-    FUsed += aContest.PrefixSize + bet.Size + suffixSize;
+    std::vector<TPointer> bets;
+    for (const TRunBytes::TPiece& bet : bytes.Bets)
+        bets.emplace_back(bytes.Data(bet), bet.Size);
+    FBets.push_back(std::move(bets));
 }
 
 void TResultsFileWriter::ResultCells(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aBet,
@@ -182,8 +173,8 @@ void TResultsFileWriter::Heading(std::uint32_t aRun, std::uint32_t aContest, std
     const TRunBytes::TPiece& prefix = run.HeadingPrefix[aContest];
     const TRunBytes::TPiece& group = run.Groups[aGroup];
     char* to = Room(prefix.Size + group.Size);
-    Put(to, run.Data(prefix), prefix.Size);
-    Put(to + prefix.Size, run.Data(group), group.Size);
+    Put<64>(to, run.Data(prefix), prefix.Size);
+    Put<64>(to + prefix.Size, run.Data(group), group.Size);
     FUsed += prefix.Size + group.Size;
 }
 
@@ -216,13 +207,6 @@ void TResultsFileWriter::Commit()
     FCommitted = true;
 }
 
-char* TResultsFileWriter::Room(std::size_t aSize)
-{
-    if (FUsed + aSize > kBufferSize)
-        Flush();
-    return FData + FUsed;
-}
-
 void TResultsFileWriter::Append(const char* aData, std::size_t aSize)
 {
     if (aSize > kBufferSize) {
@@ -240,9 +224,15 @@ void TResultsFileWriter::Flush()
     WaitPending();
     if (FUsed == 0)
         return;
-    const char* data = FData;
-    const std::size_t size = FUsed;
-    FPending = std::async(std::launch::async, [this, data, size] { Write(data, size); });
+    if (!FThread.joinable())
+        FThread = std::thread([this] { WritingLoop(); });
+    {
+        std::lock_guard<std::mutex> lock(FMutex);
+        FJobData = FData;
+        FJobSize = FUsed;
+        FJob = true;
+    }
+    FChanged.notify_all();
     FCurrent ^= 1;
     FData = FBuffers[std::size_t(FCurrent)].data();
     FUsed = 0;
@@ -250,8 +240,23 @@ void TResultsFileWriter::Flush()
 
 void TResultsFileWriter::WaitPending()
 {
-    if (FPending.valid())
-        FPending.get();
+    std::unique_lock<std::mutex> lock(FMutex);
+    FChanged.wait(lock, [this] { return !FJob; });
+}
+
+void TResultsFileWriter::WritingLoop()
+{
+    std::unique_lock<std::mutex> lock(FMutex);
+    for (;;) {
+        FChanged.wait(lock, [this] { return FJob || FQuit; });
+        if (!FJob)
+            return;
+        lock.unlock();
+        Write(FJobData, FJobSize);
+        lock.lock();
+        FJob = false;
+        FChanged.notify_all();
+    }
 }
 
 void TResultsFileWriter::Write(const char* aData, std::size_t aSize)

@@ -4,6 +4,7 @@
 #include "lottery/TResultsFileWriter.h"
 #include "util/Exceptions.h"
 #include "util/TextCodec.h"
+#include "util/TextUtils.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -27,8 +28,11 @@ void TCheckRun::ContestAdd(const QString& aNumber, const QString& aNumbers)
     contest.Tokens = aNumbers.isEmpty() ? QStringList() : aNumbers.split(u';');
     contest.ByMask = NumberMask(aNumbers, contest.Mask);
     if (contest.ByMask)
-        for (const QString& token : contest.Tokens)
-            contest.Values.push_back(std::uint8_t(token.toInt()));
+        for (const QString& token : std::as_const(contest.Tokens)) {
+            int value = 0;
+            TryStrToInt(token, value);
+            contest.Values.push_back(std::uint8_t(value));
+        }
     Contests.push_back(std::move(contest));
 }
 
