@@ -7,7 +7,6 @@
 #include "util/TextUtils.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include <cstdio>
 #include <cstring>
@@ -198,13 +197,8 @@ void TResultsModel::ResultsFileLoad(const QString& aFileName)
     else if (block.Bytes.startsWith("\xEF\xBB\xBF"))
         block.Bytes.remove(0, 3);
     else {
-        // UTF-8 when the whole file is valid UTF-8, else Windows-1252; checked in pieces so
-        // that a large file is never held twice (the decoder keeps a character cut between pieces).
-        QStringDecoder utf8(QStringConverter::Utf8);
-        constexpr qsizetype kPiece = qsizetype(1) << 20;
-        for (qsizetype at = 0; at < block.Bytes.size() && !utf8.hasError(); at += kPiece)
-            (void)utf8.decode(QByteArrayView(block.Bytes).sliced(at, std::min(kPiece, block.Bytes.size() - at)));
-        block.Utf8 = !utf8.hasError();
+        // UTF-8 when the whole file is valid UTF-8, else Windows-1252.
+        block.Utf8 = QByteArrayView(block.Bytes).isValidUtf8();
     }
     // Lines end at CR LF, lone CR or lone LF; a final line break adds no empty line.
     std::vector<std::pair<qsizetype, qsizetype>> lines;
