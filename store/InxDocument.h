@@ -29,10 +29,13 @@ public:
         if (FSlots.empty())
             return -1;
         const size_t mask = FSlots.size() - 1;
-        for (size_t i = aHash & mask; FSlots[i] != 0; i = (i + 1) & mask) {
-            const auto& element = aGet(aList[FSlots[i] - 1]);
+        const quint32 check = quint32(aHash >> 32);
+        for (size_t i = aHash & mask; FSlots[i].Index != 0; i = (i + 1) & mask) {
+            if (FSlots[i].Check != check)
+                continue;
+            const auto& element = aGet(aList[FSlots[i].Index - 1]);
             if (element.NameHash == aHash && !element.Removed && InxSameName(element.Name, aName))
-                return int(FSlots[i] - 1);
+                return int(FSlots[i].Index - 1);
         }
         return -1;
     }
@@ -40,7 +43,7 @@ public:
     template <class TList, class TGet> void Insert(const TList& aList, TGet aGet, int aIndex)
     {
         if ((FCount + 1) * 2 > FSlots.size()) {
-            FSlots.assign(std::max<size_t>(8, FSlots.size() * 2), 0);
+            FSlots.assign(std::max<size_t>(8, FSlots.size() * 2), TSlot{});
             FCount = 0;
             for (int i = 0; i < aIndex; ++i)
                 Place(aGet(aList[i]).NameHash, i);
@@ -49,17 +52,24 @@ public:
     }
 
 private:
+    // The upper half of the hash is kept beside the index, so that a probe reads the element
+    // itself only when it very probably is the one sought.
+    struct TSlot
+    {
+        quint32 Index = 0;
+        quint32 Check = 0;
+    };
     void Place(size_t aHash, int aIndex)
     {
         const size_t mask = FSlots.size() - 1;
         size_t i = aHash & mask;
-        while (FSlots[i] != 0)
+        while (FSlots[i].Index != 0)
             i = (i + 1) & mask;
-        FSlots[i] = quint32(aIndex + 1);
+        FSlots[i] = TSlot{quint32(aIndex + 1), quint32(aHash >> 32)};
         ++FCount;
     }
 
-    std::vector<quint32> FSlots;
+    std::vector<TSlot> FSlots;
     size_t FCount = 0;
 };
 

@@ -274,29 +274,46 @@ QStringView NameOf(QStringView aLine)
     return length <= 1 ? QStringView() : aLine.sliced(first + 1, length - 1);
 }
 
-// Lines of a text as views, split like SplitLines (CR LF, lone CR, lone LF; a final break adds
-// no empty line) without copying them: most lines of a file are tags and value lines that are
-// read in place.
-std::vector<QStringView> LineViews(const QString& aText)
+} // namespace
+
+// Walks the lines of a text as views, split like SplitLines (CR LF, lone CR, lone LF; a final
+// break adds no empty line) without copying them: most lines of a file are tags and value
+// lines that are read in place.
+class TLineCursor
 {
-    std::vector<QStringView> lines;
-    lines.reserve(aText.size() / 16 + 1);
-    const QChar* data = aText.constData();
-    const qsizetype size = aText.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.emplace_back(data + start, i - start);
-        if (c == u'\r' && i + 1 < size && data[i + 1] == u'\n')
+public:
+    explicit TLineCursor(const QString& aText) : FData(aText.constData()), FSize(aText.size()) {}
+    bool Next(QStringView& aLine)
+    {
+        if (FPos >= FSize)
+            return false;
+        qsizetype i = FPos;
+        while (i < FSize && FData[i] != u'\r' && FData[i] != u'\n')
             ++i;
-        start = i + 1;
+        aLine = QStringView(FData + FPos, i - FPos);
+        if (i < FSize && FData[i] == u'\r' && i + 1 < FSize && FData[i + 1] == u'\n')
+            ++i;
+        FPos = i + 1;
+        return true;
     }
-    if (start < size)
-        lines.emplace_back(data + start, size - start);
-    return lines;
-}
+    int Count() const
+    {
+        TLineCursor copy(*this);
+        copy.FPos = 0;
+        int count = 0;
+        QStringView line;
+        while (copy.Next(line))
+            ++count;
+        return count;
+    }
+
+private:
+    const QChar* FData;
+    qsizetype FSize;
+    qsizetype FPos = 0;
+};
+
+namespace {
 
 // Key and mult names repeat from header to header (every contest has the same four keys):
 // a small direct-mapped cache lets them share one string.
@@ -455,6 +472,7 @@ TInxContainer& TManager::Container(const QString& aSection, const QString& aHead
     FLastSection = aSection;
     FLastHeader = aHeader;
     FLastContainer = &found;
+    FLastSectionPtr = Doc().FindSection(aSection);
     return found;
 }
 
@@ -462,14 +480,17 @@ TInxContainer& TManager::FindOrCreateContainer(const QString& aSection, const QS
 {
     TInxDocument& doc = Doc();
     bool created = false;
-    TInxSection& section = doc.EnsureSection(aSection, created);
-    if (created) {
-        section.Reporting = true;
-        FStatus.ExcStatus(stNoSections);
+    TInxSection* section = FLastSectionPtr && aSection == FLastSection ? FLastSectionPtr : nullptr;
+    if (!section) {
+        section = &doc.EnsureSection(aSection, created);
+        if (created) {
+            section->Reporting = true;
+            FStatus.ExcStatus(stNoSections);
+        }
     }
     if (aHeader == kNoneText)
-        return section;
-    TInxHeader& header = doc.EnsureHeader(section, aHeader, created);
+        return *section;
+    TInxHeader& header = doc.EnsureHeader(*section, aHeader, created);
     if (created) {
         header.Reporting = true;
         FStatus.ExcStatus(stNoHeaders);
@@ -485,6 +506,7 @@ void TManager::Load(const QString& aFileName)
             FFileName = aFileName;
         }
         FLastContainer = nullptr;
+        FLastSectionPtr = nullptr;
         FDocument = std::make_unique<TInxDocument>();
         QFile file(FFileName);
         if (!file.exists())
@@ -496,32 +518,34 @@ void TManager::Load(const QString& aFileName)
             throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
         file.close();
         const QString text = DecodeAnsiWithBom(bytes);
-        const std::vector<QStringView> lines = LineViews(text);
-        const int count = int(lines.size());
+        if (text.isEmpty()) {
+            PumpEvents();
+            return;
+        }
+        TLineCursor lines(text);
+        int count = -1; // known only when someone listens
         if (OnProgress) {
+            count = lines.Count();
             const QString id = QStringLiteral("INI");
             for (int i = 0; i < count; ++i)
                 DoProgress(i, count - 1, id);
         } else {
             PumpEvents();
         }
-        if (count == 0)
-            return;
-        ParseLines(lines);
+        ParseLines(lines, count);
         FStatus.IncStatus(stFileLoaded);
     } catch (...) {
         FStatus.IncStatus(stFileLoadFail);
     }
 }
 
-void TManager::ParseLines(const std::vector<QStringView>& aLines)
+void TManager::ParseLines(TLineCursor& aLines, int aCount)
 {
     TInxDocument& doc = *FDocument;
     TNameCache names;
     TInxSection* section = nullptr;
     TInxHeader* header = nullptr;
-    const int count = int(aLines.size());
-    const int last = count - 1;
+    const int last = aCount - 1;
     const bool reporting = bool(OnProgress);
     const QString wait = QStringLiteral("Wait, Please!");
     auto lineReport = [&](int aIndex) {
@@ -530,19 +554,13 @@ void TManager::ParseLines(const std::vector<QStringView>& aLines)
         else
             PumpEvents();
     };
-    auto content = [&](int aFirst, int aEnd) {
-        QStringList lines;
-        lines.reserve(aEnd - aFirst);
-        for (int j = aFirst; j < aEnd; ++j)
-            lines.append(aLines[j].toString());
-        return lines;
-    };
 
-    int i = 0;
-    while (i < count) {
+    int i = 0; // index of the line in hand
+    QStringView line;
+    bool haveLine = aLines.Next(line);
+    while (haveLine) {
         const int start = i;
         lineReport(i);
-        const QStringView line = aLines[i];
         const TLineKind kind = Classify(line);
         bool created = false;
         TInxContainer* container = header ? static_cast<TInxContainer*>(header) : section;
@@ -550,74 +568,75 @@ void TManager::ParseLines(const std::vector<QStringView>& aLines)
         case oSection:
             section = &doc.EnsureSection(NameOf(line).toString(), created);
             header = nullptr;
-            ++i;
             break;
         case oHeader:
             if (section)
                 header = &doc.EnsureHeader(*section, NameOf(line).toString(), created);
-            ++i;
             break;
         case oKey: {
-            if (!container || i + 1 >= count) {
-                ++i;
+            if (!container)
                 break;
-            }
+            QStringView valueLine;
+            if (!aLines.Next(valueLine)) // a key start on the last line is left out
+                break;
+            ++i;
             TInxKey parsed;
-            if (ParseValueLine(aLines[i + 1], parsed)) {
+            if (ParseValueLine(valueLine, parsed)) {
                 const QString name = names.Get(NameOf(line));
                 const int index = doc.FindKey(*container, name);
-                if (index < 0) {
+                if (index < 0)
                     ConvertKey(parsed, parsed.Type, doc.AddKey(*container, name));
-                } else {
-                    TInxKey& key = container->Keys[index];
-                    ConvertKey(parsed, key.Type, key);
-                }
+                else
+                    ConvertKey(parsed, container->Keys[index].Type, container->Keys[index]);
             }
-            i += 2;
             break;
         }
         case oMult:
         case oComment: {
-            if (!container) {
-                ++i;
+            if (!container)
                 break;
-            }
             const QStringView endText = kind.Kind == oMult ? QStringView(u"</Mult") : QStringView(u"</Comment");
-            int end = i + 1;
-            while (end < count && !aLines[end].contains(endText)) {
-                lineReport(end);
-                ++end;
+            const QStringView startLine = line;
+            QStringList content;
+            bool closed = false;
+            while (aLines.Next(line)) {
+                ++i;
+                if (line.contains(endText)) {
+                    closed = true;
+                    break;
+                }
+                lineReport(i);
+                content.append(line.toString());
             }
-            if (end >= count) { // never closed: the rest of the file was its content; dropped
-                i = count;
+            if (!closed) // never closed: the rest of the file was its content; dropped
                 break;
-            }
             if (kind.Kind == oMult) {
-                const QString name = names.Get(NameOf(line));
+                const QString name = names.Get(NameOf(startLine));
                 const int index = doc.FindMult(*container, name);
                 TInxBlock& mult = index < 0 ? doc.AddMult(*container, name) : container->Mults[index];
-                mult.Lines = content(i + 1, end);
+                mult.Lines = std::move(content);
             } else if (!container->HasComment) {
                 container->HasComment = true;
-                container->Comment.Name = NameOf(line).toString();
-                container->Comment.Lines = content(i + 1, end);
+                container->Comment.Name = NameOf(startLine).toString();
+                container->Comment.Lines = std::move(content);
             }
-            i = end + 1;
             break;
         }
         case oKeyPoint:
         case oHeaderPoint:
-        case oPoint:
-            i += 2;
+        case oPoint: // a marker's two tag lines
+            if (aLines.Next(line))
+                ++i;
             break;
         default:
             if (kind.EndsSection)
                 header = nullptr;
-            ++i;
             break;
         }
         if (reporting)
             DoProgress(start, 100, wait);
+        haveLine = aLines.Next(line);
+        ++i;
     }
 }
 
@@ -663,7 +682,13 @@ QByteArray TManager::BuildFile()
     auto writeKeys = [&](const TInxContainer& aContainer) {
         for (const TInxKey& key : aContainer.Keys) {
             out.Tag("<Key=", key.Name);
-            out.Line(InxValueLine(key));
+            if (key.Type == kStr && !key.Name.contains(u'=')) { // the common case, without a copy
+                const qsizetype cut = key.Str.indexOf(u'=');
+                out.Ascii("S|");
+                out.Line(cut < 0 ? QStringView(key.Str) : QStringView(key.Str).first(cut));
+            } else {
+                out.Line(InxValueLine(key));
+            }
             out.Ascii("</Key>\r\n");
         }
     };
@@ -733,6 +758,7 @@ void TManager::Save(const QString& aFileName)
 void TManager::Clear()
 {
     FLastContainer = nullptr;
+    FLastSectionPtr = nullptr;
     FStatus.IncStatus(stCleaned);
     FDocument = std::make_unique<TInxDocument>();
 }
@@ -1037,6 +1063,7 @@ bool TManager::RemoveHeader(const QString& aSection, const QString& aHeader, TIn
     Q_UNUSED(aRPos);
     TInxDocument& doc = Doc();
     FLastContainer = nullptr;
+    FLastSectionPtr = nullptr;
     if (TInxSection* section = doc.FindSection(aSection)) {
         if (TInxHeader* header = doc.FindHeader(*section, aHeader))
             doc.RemoveHeader(*section, *header);
@@ -1051,6 +1078,7 @@ bool TManager::RemoveSection(const QString& aSection)
     if (!section)
         return false;
     FLastContainer = nullptr;
+    FLastSectionPtr = nullptr;
     doc.RemoveSection(*section);
     return true;
 }

@@ -21,6 +21,8 @@
 class TInxDocument; // the in-memory document (store/InxDocument.h)
 struct TInxContainer;
 struct TInxKey;
+struct TInxSection;
+class TLineCursor;
 
 class TManager
 {
@@ -102,7 +104,7 @@ private:
     void SetKey(const QString& aSection, const QString& aKey, const QString& aHeader, const TInxKey& aValue);
     const TInxKey& KeyForRead(const QString& aSection, const QString& aKey, const QString& aHeader,
                               const TInxKey& aDefault);
-    void ParseLines(const std::vector<QStringView>& aLines);
+    void ParseLines(TLineCursor& aLines, int aCount);
     QByteArray BuildFile();
     void DoProgress(int aProgress, int aMax, const QString& aID);
 
@@ -115,4 +117,5 @@ private:
     QString FLastSection;
     QString FLastHeader;
     TInxContainer* FLastContainer = nullptr;
+    TInxSection* FLastSectionPtr = nullptr;
 };
