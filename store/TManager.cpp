@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -334,17 +335,22 @@ private:
 
 // ---- writing --------------------------------------------------------------------------
 
-// Appends Windows-1252 lines ended by CR LF.
+// Appends Windows-1252 lines ended by CR LF into one growing buffer; the spare room is cut
+// off by Take.
 class TInxWriter
 {
 public:
-    explicit TInxWriter(qsizetype aReserve) { FOut.reserve(aReserve); }
-    void Ascii(const char* aText) { FOut.append(aText); }
+    explicit TInxWriter(qsizetype aReserve) { FOut.resize(std::max<qsizetype>(aReserve, 4096)); }
+    void Ascii(const char* aText) { Raw(aText, qsizetype(std::strlen(aText))); }
+    void Raw(const char* aText, qsizetype aSize)
+    {
+        char* dst = Room(aSize);
+        std::memcpy(dst, aText, size_t(aSize));
+        FUsed += aSize;
+    }
     void Text(QStringView aText)
     {
-        const qsizetype old = FOut.size();
-        FOut.resize(old + aText.size());
-        char* dst = FOut.data() + old;
+        char* dst = Room(aText.size());
         for (const QChar ch : aText) {
             const char16_t c = ch.unicode();
             if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -352,8 +358,9 @@ public:
             else
                 *dst++ = EncodeWin1252(QStringView(&ch, 1)).at(0);
         }
+        FUsed += aText.size();
     }
-    void EndLine() { FOut.append("\r\n", 2); }
+    void EndLine() { Raw("\r\n", 2); }
     void Line(QStringView aText)
     {
         Text(aText);
@@ -363,12 +370,24 @@ public:
     {
         Ascii(aOpen);
         Text(aName);
-        Ascii(">\r\n");
+        Raw(">\r\n", 3);
     }
-    QByteArray Take() { return std::move(FOut); }
+    QByteArray Take()
+    {
+        FOut.truncate(FUsed);
+        return std::move(FOut);
+    }
 
 private:
+    char* Room(qsizetype aSize)
+    {
+        if (FUsed + aSize > FOut.size())
+            FOut.resize(std::max(FOut.size() * 2, FUsed + aSize));
+        return FOut.data() + FUsed;
+    }
+
     QByteArray FOut;
+    qsizetype FUsed = 0;
 };
 } // namespace
 
@@ -517,6 +536,7 @@ void TManager::Load(const QString& aFileName)
         if (file.error() != QFileDevice::NoError)
             throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
         file.close();
+        FLastFileSize = bytes.size();
         const QString text = DecodeAnsiWithBom(bytes);
         if (text.isEmpty()) {
             PumpEvents();
@@ -652,7 +672,7 @@ QByteArray TManager::BuildFile()
         ++listed;
         estimate += 64 + 48 * qsizetype(section->Keys.size()) + 64 * qsizetype(section->Headers.size());
     }
-    TInxWriter out(estimate);
+    TInxWriter out(std::max(estimate, FLastFileSize + FLastFileSize / 8));
 
     if (!doc.FindSection(kNoticeSection)) {
         for (const char* line : kNotice) {
@@ -749,6 +769,7 @@ void TManager::Save(const QString& aFileName)
             return;
         }
         const QByteArray bytes = BuildFile();
+        FLastFileSize = bytes.size();
         FStatus.IncStatus(WriteFileAtomic(FFileName, bytes) ? stFileSaved : stFileSaveFail);
     } catch (...) {
         FStatus.IncStatus(stFileSaveFail);

@@ -118,4 +118,5 @@ private:
     QString FLastHeader;
     TInxContainer* FLastContainer = nullptr;
     TInxSection* FLastSectionPtr = nullptr;
+    qsizetype FLastFileSize = 0; // sizes the output buffer of the next save
 };
