@@ -29,6 +29,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -55,6 +56,9 @@ TChild ChildRun(const QStringList& aArgs, const QString& aStdout)
     posix_spawn_file_actions_init(&actions);
     const QByteArray out = aStdout.toLocal8Bit();
     posix_spawn_file_actions_addopen(&actions, 1, out.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // Every run starts with no file data waiting to be written, so that one run's output does
+    // not slow the next (the kernel throttles writers when much data is waiting).
+    sync();
     TChild child;
     QElapsedTimer timer;
     timer.start();

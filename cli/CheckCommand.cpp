@@ -7,13 +7,16 @@
 #include "lottery/ContestRules.h"
 #include "lottery/TCheckEngine.h"
 #include "lottery/TContestStore.h"
+#include "lottery/TResultsFileWriter.h"
 #include "store/TManager.h"
 #include "util/Exceptions.h"
 #include "util/TextUtils.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <array>
+#include <cstdio>
 #include <cstdint>
 #include <limits>
 
@@ -133,15 +136,19 @@ int RunCheck(const QStringList& aArgs)
         out += QStringLiteral("%1\t%2\n").arg(LevelName(n)).arg(perLevel[n]);
     QStringList names;
     for (int n = 1; n <= 6; ++n)
-        if (levels[n - 1])
+        if (levels[std::size_t(n - 1)])
             names.append(LevelName(n));
-    const int summaryRows = summary.RowCount() - 1;
-    out += QStringLiteral("Resumo (%1): %2 linhas\n").arg(names.join(QStringLiteral(", "))).arg(summaryRows);
-    for (int r = 0; r < summaryRows; ++r) {
-        const TResultTexts row = summary.Row(r);
-        out += QStringList(row.begin(), row.end()).join(u'\t') + u'\n';
-    }
-    PrintOut(out);
+    out += QStringLiteral("Resumo (%1): %2 linhas\n").arg(names.join(QStringLiteral(", "))).arg(summary.RowCount() - 1);
+    // The summary rows can be many thousands: written as the results file writes its lines.
+    std::fflush(stdout);
+    QFile output;
+    if (!output.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw CliError(QStringLiteral("não foi possível escrever na saída padrão"));
+    const QByteArray head = out.toUtf8();
+    output.write(head);
+    TResultsFileWriter rows(output, "\n");
+    summary.RowsWrite(rows);
+    rows.Commit();
     return kExitOk;
 }
 

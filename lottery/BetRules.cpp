@@ -27,12 +27,17 @@ QString Examine(const QString& aLine, std::vector<int>* aValues)
         return QStringLiteral("tem %1 números; uma aposta tem de 6 a 15").arg(count);
     }
     std::array<bool, kHighest + 1> seen{};
-    const QStringList tokens = aLine.split(u';');
-    for (const QString& token : tokens) {
+    for (const QStringView token : QStringView(aLine).split(u';')) {
         int value = 0;
         if (token.isEmpty())
             return QStringLiteral("há um número vazio (\";\" sobrando ou repetido)");
-        if (!TryStrToInt(token, value))
+        // Plain digits are read here; signs and "$" hexadecimal by the program's conversion.
+        bool plain = token.size() <= 2;
+        for (const QChar ch : token) {
+            plain = plain && ch >= u'0' && ch <= u'9';
+            value = value * 10 + (ch.unicode() - u'0');
+        }
+        if (!plain && !TryStrToInt(token.toString(), value))
             return QStringLiteral("\"%1\" não é um número inteiro").arg(token);
         if (value < 1 || value > kHighest)
             return QStringLiteral("%1 está fora da faixa de 1 a 60").arg(token);
@@ -52,20 +57,30 @@ QString BetProblem(const QString& aLine)
     return Examine(aLine, nullptr);
 }
 
+namespace {
+
+QString StoredForm(std::vector<int> aValues)
+{
+    std::sort(aValues.begin(), aValues.end());
+    QString stored(qsizetype(aValues.size()) * 3 - 1, Qt::Uninitialized);
+    QChar* out = stored.data();
+    for (std::size_t i = 0; i < aValues.size(); ++i) {
+        if (i > 0)
+            *out++ = u';';
+        *out++ = QChar(u'0' + aValues[i] / 10);
+        *out++ = QChar(u'0' + aValues[i] % 10);
+    }
+    return stored;
+}
+
+} // namespace
+
 QString BetStoredForm(const QString& aLine)
 {
     std::vector<int> values;
     if (!Examine(aLine, &values).isEmpty())
         return QString();
-    std::sort(values.begin(), values.end());
-    QString stored;
-    stored.reserve(int(values.size()) * 3);
-    for (const int value : values) {
-        if (!stored.isEmpty())
-            stored += u';';
-        stored += PadLike(value, kHighest);
-    }
-    return stored;
+    return StoredForm(std::move(values));
 }
 
 TBetLines BetLinesCheck(const QStringList& aLines)
@@ -81,7 +96,7 @@ TBetLines BetLinesCheck(const QStringList& aLines)
             result.Rejected.push_back({i + 1, line, problem});
             continue;
         }
-        result.Accepted.append(BetStoredForm(line));
+        result.Accepted.append(StoredForm(std::move(values)));
     }
     return result;
 }

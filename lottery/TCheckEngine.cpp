@@ -15,17 +15,23 @@ void TCheckEngine::Start(const std::vector<TContestEntry>& aEntries, const std::
         FStates.push_back(entry.State);
     }
     FGroupBets.clear();
+    FGroupPlain.clear();
+    FBetMasks.clear();
     for (const TBetGroup& group : aGroups) {
         const auto group_index = std::uint32_t(run->Groups.size());
         run->Groups.push_back({group.Name});
         FGroupBets.emplace_back(std::uint32_t(run->Bets.size()), std::uint32_t(group.Bets.size()));
+        bool plain = true;
         for (const QString& text : group.Bets) {
             TCheckRun::TBet bet;
             bet.Text = text;
             bet.ByMask = NumberMask(text, bet.Mask);
             bet.Group = group_index;
+            FBetMasks.push_back(bet.Mask);
+            plain = plain && bet.ByMask;
             run->Bets.push_back(std::move(bet));
         }
+        FGroupPlain.push_back(plain);
     }
     FRun = run;
     FResults = &aResults;
@@ -89,6 +95,9 @@ void TCheckEngine::ResultsFileRun(const QString& aFileName, std::array<std::int6
         THits Hits;
     };
     std::vector<TCopy> copies;
+    std::vector<std::uint8_t> counts;
+    for (const auto& group : FGroupBets)
+        counts.resize(std::max<std::size_t>(counts.size(), group.second));
     TResultsFileWriter out(aFileName);
     out.RunAdd(*FRun);
     const TCheckRun& run = *FRun;
@@ -102,6 +111,18 @@ void TCheckEngine::ResultsFileRun(const QString& aFileName, std::array<std::int6
             out.Blank();
             out.Heading(0, contestIndex, g);
             const auto [first, count] = FGroupBets[g];
+            if (contest.ByMask && FGroupPlain[g] &&
+                out.ResultsPlain(0, contestIndex, first, count, FBetMasks.data() + first, contest.Mask,
+                                 counts.data())) {
+                for (std::uint32_t b = 0; b < count; ++b) {
+                    const int hitCount = counts[b];
+                    ++aLevelCounts[std::size_t(hitCount)];
+                    if (SummaryWanted(hitCount))
+                        copies.push_back(
+                            {contestIndex, first + b, {contest.Mask & FBetMasks[first + b], hitCount, true}});
+                }
+                continue;
+            }
             for (std::uint32_t b = first; b < first + count; ++b) {
                 const THits hits = HitsOf(contest, run.Bets[b]);
                 out.Result(0, contestIndex, b, hits.Mask, hits.Count, hits.ByMask);

@@ -108,6 +108,8 @@ private:
     std::shared_ptr<TCheckRun> FRun;
     std::vector<Qt::CheckState> FStates;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> FGroupBets; // first bet, bet count
+    std::vector<bool> FGroupPlain;                                   // every bet of the group is counted by mask
+    std::vector<std::uint64_t> FBetMasks;                            // the mask of every bet
     std::array<bool, 6> FSummaryLevels{};
     TResultsModel* FResults = nullptr;
     TResultsModel* FSummary = nullptr;

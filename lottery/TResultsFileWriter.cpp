@@ -19,92 +19,53 @@ bool FileReplace(const QString& aFrom, const QString& aTo)
     return QFile::rename(aFrom, aTo);
 }
 
-const char* const kLevelTexts[7] = {"None", "Sol", "Duque", "Terno", "Quadra", "Quina", "Sena"};
-
 } // namespace
 
-// The UTF-8 pieces of one run's rows, laid end to end in one arena with a slack at its end.
-// For a contest of at most six plain numbers, the end of a result row ("\t" + hits + "\t" +
-// level + CR LF) is made once for every subset of its drawn numbers.
-class TResultsFileWriter::TRunBytes
+TResultRowBytes::TResultRowBytes(const TCheckRun& aRun)
 {
-public:
-    struct TPiece
-    {
-        std::size_t Offset = 0;
-        std::size_t Size = 0;
-    };
-
-    explicit TRunBytes(const TCheckRun& aRun)
-    {
-        for (const TCheckRun::TContest& contest : aRun.Contests) {
-            const QByteArray number = contest.Number.toUtf8();
-            ContestPrefix.push_back(Add(number + '\t' + contest.Numbers.toUtf8() + '\t'));
-            HeadingPrefix.push_back(Add(number + "\t<- Concurso\tGrupo: "));
-            const std::size_t tokens = contest.Values.size();
-            if (!contest.ByMask || tokens > kTableTokens) {
-                SuffixFirst.push_back(-1);
-                continue;
-            }
-            SuffixFirst.push_back(qsizetype(Suffixes.size()));
-            std::vector<QByteArray> texts;
-            for (const QString& token : contest.Tokens)
-                texts.push_back(token.toUtf8());
-            for (unsigned subset = 0; subset < (1u << tokens); ++subset) {
-                TPiece suffix{FArena.size(), 0};
-                FArena += '\t';
-                int count = 0;
-                for (std::size_t t = 0; t < tokens; ++t) {
-                    if (!(subset >> t & 1))
-                        continue;
-                    if (count++ > 0)
-                        FArena += ';';
-                    FArena.append(texts[t].constData(), std::size_t(texts[t].size()));
-                }
-                if (count == 0)
-                    FArena += "None";
-                FArena += '\t';
-                FArena += kLevelTexts[count];
-                FArena += "\r\n";
-                suffix.Size = FArena.size() - suffix.Offset;
-                Suffixes.push_back(suffix);
-            }
-        }
-        for (const TCheckRun::TBet& bet : aRun.Bets)
-            Bets.push_back(Add(bet.Text.toUtf8()));
-        for (const TCheckRun::TGroup& group : aRun.Groups)
-            Groups.push_back(Add(group.Name.toUtf8() + "\t\t\r\n"));
-        FArena.resize(FArena.size() + kSlack, '\0');
-        for (const TPiece& suffix : Suffixes)
-            SuffixPointers.emplace_back(Data(suffix), suffix.Size);
+    for (const TCheckRun::TContest& contest : aRun.Contests) {
+        const QByteArray number = contest.Number.toUtf8();
+        ContestPrefix.push_back(Add(number + '\t' + contest.Numbers.toUtf8() + '\t'));
+        HeadingPrefix.push_back(Add(number + "\t<- Concurso\tGrupo: "));
     }
+    for (const TCheckRun::TBet& bet : aRun.Bets)
+        Bets.push_back(Add(bet.Text.toUtf8()));
+    for (const TCheckRun::TGroup& group : aRun.Groups)
+        Groups.push_back(Add(group.Name.toUtf8() + "\t\t"));
+    FArena.resize(FArena.size() + kSlack, '\0');
+}
 
-    const char* Data(const TPiece& aPiece) const { return FArena.data() + aPiece.Offset; }
+const TResultRowBytes& TResultRowBytes::Of(const TCheckRun& aRun)
+{
+    if (!aRun.RowBytes)
+        aRun.RowBytes = std::make_shared<const TResultRowBytes>(aRun);
+    return *aRun.RowBytes;
+}
 
-    static constexpr std::size_t kTableTokens = 6;
-    std::vector<TPiece> ContestPrefix;  // number, tab, drawn numbers, tab
-    std::vector<TPiece> HeadingPrefix;  // number, tab, "<- Concurso", tab, "Grupo: "
-    std::vector<qsizetype> SuffixFirst; // first of the contest's suffixes; -1 without a table
-    std::vector<TPiece> Suffixes;
-    std::vector<std::pair<const char*, std::size_t>> SuffixPointers; // Suffixes, made when the arena is whole
-    std::vector<TPiece> Bets;
-    std::vector<TPiece> Groups; // name, then the two empty cells and the line end
-
-private:
-    TPiece Add(const QByteArray& aBytes)
-    {
-        const TPiece piece{FArena.size(), std::size_t(aBytes.size())};
-        FArena.append(aBytes.constData(), std::size_t(aBytes.size()));
-        return piece;
-    }
-    std::string FArena;
-};
+TResultRowBytes::TPiece TResultRowBytes::Add(const QByteArray& aBytes)
+{
+    const TPiece piece{FArena.size(), std::size_t(aBytes.size())};
+    FArena.append(aBytes.constData(), std::size_t(aBytes.size()));
+    return piece;
+}
 
 TResultsFileWriter::TResultsFileWriter(const QString& aFileName)
     : FFileName(aFileName), FTemporary(aFileName + QStringLiteral(".tmp")), FFile(FTemporary)
 {
     if (!FFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         Fail(FFile.errorString());
+    FDevice = &FFile;
+    for (auto& buffer : FBuffers)
+        buffer.resize(kBufferSize + kSlack);
+    FData = FBuffers[0].data();
+}
+
+TResultsFileWriter::TResultsFileWriter(QIODevice& aDevice, const QByteArray& aLineEnd)
+    : FDevice(&aDevice), FLineEnd(aLineEnd)
+{
+    FLineEnd2[0] = aLineEnd.isEmpty() ? '\0' : aLineEnd[0];
+    FLineEnd2[1] = aLineEnd.size() > 1 ? aLineEnd[1] : '\0';
+    FLineEndSize = std::size_t(std::min<qsizetype>(aLineEnd.size(), 2));
     for (auto& buffer : FBuffers)
         buffer.resize(kBufferSize + kSlack);
     FData = FBuffers[0].data();
@@ -120,7 +81,7 @@ TResultsFileWriter::~TResultsFileWriter()
         FChanged.notify_all();
         FThread.join();
     }
-    if (!FCommitted) {
+    if (!FCommitted && !FFileName.isEmpty()) {
         FFile.close();
         QFile::remove(FTemporary);
     }
@@ -129,23 +90,65 @@ TResultsFileWriter::~TResultsFileWriter()
 void TResultsFileWriter::RunAdd(const TCheckRun& aRun)
 {
     FRuns.push_back(&aRun);
-    FRunBytes.push_back(std::make_unique<TRunBytes>(aRun));
-    const TRunBytes& bytes = *FRunBytes.back();
+    const TResultRowBytes& bytes = TResultRowBytes::Of(aRun);
+    FRunBytes.push_back(&bytes);
     std::vector<TFastContest> fast(aRun.Contests.size());
     for (std::size_t c = 0; c < fast.size(); ++c) {
-        const qsizetype first = bytes.SuffixFirst[c];
-        if (first < 0)
+        const TCheckRun::TContest& contest = aRun.Contests[c];
+        bool twoDigits = contest.ByMask && contest.Values.size() <= 6;
+        for (const QString& token : contest.Tokens)
+            twoDigits = twoDigits && token.size() == 2;
+        if (!twoDigits)
             continue;
-        fast[c].Prefix = bytes.Data(bytes.ContestPrefix[c]);
-        fast[c].PrefixSize = bytes.ContestPrefix[c].Size;
-        fast[c].Suffixes = bytes.SuffixPointers.data() + first;
-        std::copy(aRun.Contests[c].Values.begin(), aRun.Contests[c].Values.end(), fast[c].Values.begin());
+        TFastContest& f = fast[c];
+        f.Fast = true;
+        f.Prefix = bytes.Data(bytes.ContestPrefix[c]);
+        f.PrefixSize = bytes.ContestPrefix[c].Size;
+        for (std::size_t t = 0; t < contest.Values.size(); ++t) {
+            f.Values[t] = contest.Values[t];
+            const char text[4] = {char(contest.Tokens[qsizetype(t)][0].unicode()),
+                                  char(contest.Tokens[qsizetype(t)][1].unicode()), ';', '\0'};
+            std::memcpy(&f.Texts[t], text, 4);
+        }
     }
     FFast.push_back(std::move(fast));
     std::vector<TPointer> bets;
-    for (const TRunBytes::TPiece& bet : bytes.Bets)
+    for (const TResultRowBytes::TPiece& bet : bytes.Bets)
         bets.emplace_back(bytes.Data(bet), bet.Size);
     FBets.push_back(std::move(bets));
+}
+
+bool TResultsFileWriter::ResultsPlain(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aFirst,
+                                      std::uint32_t aCount, const std::uint64_t* aBetMasks, std::uint64_t aContestMask,
+                                      std::uint8_t* aCounts)
+{
+    // Everything the loop needs is held in locals: the row bytes are written through a char
+    // pointer, which could otherwise point at any member and force it to be read again.
+    const TFastContest contest = FFast[aRun][aContest];
+    if (!contest.Fast)
+        return false;
+    const TPointer* const bets = FBets[aRun].data() + aFirst;
+    const char lineEnd[2] = {FLineEnd2[0], FLineEnd2[1]};
+    const std::size_t lineEndSize = FLineEndSize;
+    std::uint32_t done = 0;
+    while (done < aCount) {
+        // Room for as many rows as surely fit (a bet is at most 44 bytes in stored form; a
+        // longer one, from an old file, is checked one by one).
+        char* to = Room(kRowRoom + 64);
+        char* const start = to;
+        char* const end = FData + kBufferSize;
+        for (; done < aCount; ++done) {
+            const TPointer bet = bets[done];
+            if (std::size_t(end - to) < kRowRoom + bet.second)
+                break;
+            const std::uint64_t hits = aContestMask & aBetMasks[done];
+            std::size_t count = 0;
+            to = ResultRow(to, contest, bet, hits, lineEnd, lineEndSize, count);
+            aCounts[done] = std::uint8_t(count);
+        }
+        FUsed += std::size_t(to - start);
+    }
+    return true;
 }
 
 void TResultsFileWriter::ResultCells(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aBet,
@@ -169,18 +172,20 @@ void TResultsFileWriter::ResultCells(std::uint32_t aRun, std::uint32_t aContest,
 
 void TResultsFileWriter::Heading(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aGroup)
 {
-    const TRunBytes& run = *FRunBytes[aRun];
-    const TRunBytes::TPiece& prefix = run.HeadingPrefix[aContest];
-    const TRunBytes::TPiece& group = run.Groups[aGroup];
-    char* to = Room(prefix.Size + group.Size);
+    const TResultRowBytes& run = *FRunBytes[aRun];
+    const TResultRowBytes::TPiece& prefix = run.HeadingPrefix[aContest];
+    const TResultRowBytes::TPiece& group = run.Groups[aGroup];
+    char* to = Room(prefix.Size + group.Size + 2 + kSlack);
     Put<64>(to, run.Data(prefix), prefix.Size);
     Put<64>(to + prefix.Size, run.Data(group), group.Size);
-    FUsed += prefix.Size + group.Size;
+    __builtin_memcpy(to + prefix.Size + group.Size, FLineEnd2, 2);
+    FUsed += prefix.Size + group.Size + FLineEndSize;
 }
 
 void TResultsFileWriter::Blank()
 {
-    Append("\t\t\t\t\r\n", 6);
+    const QByteArray line = "\t\t\t\t" + FLineEnd;
+    Append(line.constData(), std::size_t(line.size()));
 }
 
 void TResultsFileWriter::Texts(const TResultTexts& aTexts)
@@ -191,7 +196,7 @@ void TResultsFileWriter::Texts(const TResultTexts& aTexts)
             line += '\t';
         line += aTexts[c].toUtf8();
     }
-    line += "\r\n";
+    line += FLineEnd;
     Append(line.constData(), std::size_t(line.size()));
 }
 
@@ -200,7 +205,11 @@ void TResultsFileWriter::Commit()
     Flush();
     WaitPending();
     if (FFailed)
-        Fail(FFile.errorString());
+        Fail(FDevice->errorString());
+    if (FFileName.isEmpty()) {
+        FCommitted = true;
+        return;
+    }
     FFile.close();
     if (!FileReplace(FTemporary, FFileName))
         Fail(QStringLiteral("não foi possível substituir o arquivo"));
@@ -261,11 +270,13 @@ void TResultsFileWriter::WritingLoop()
 
 void TResultsFileWriter::Write(const char* aData, std::size_t aSize)
 {
-    if (!FFailed && aSize > 0 && FFile.write(aData, qint64(aSize)) != qint64(aSize))
+    if (!FFailed && aSize > 0 && FDevice->write(aData, qint64(aSize)) != qint64(aSize))
         FFailed = true;
 }
 
 void TResultsFileWriter::Fail(const QString& aReason)
 {
+    if (FFileName.isEmpty())
+        throw EInOutError(QStringLiteral("Não foi possível escrever a saída: %1").arg(aReason));
     throw EInOutError(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(FFileName, aReason));
 }

@@ -21,11 +21,43 @@
 #include <string>
 #include <vector>
 
+// The UTF-8 pieces of one run's rows (contest starts, bets, group names), laid end to end in
+// one arena with a slack at its end; made once per run and shared by every writer of its rows
+// (TCheckRun::RowBytes).
+class TResultRowBytes
+{
+public:
+    struct TPiece
+    {
+        std::size_t Offset = 0;
+        std::size_t Size = 0;
+    };
+    static constexpr std::size_t kSlack = 64;
+
+    explicit TResultRowBytes(const TCheckRun& aRun);
+    // The run's pieces, made on first use.
+    static const TResultRowBytes& Of(const TCheckRun& aRun);
+
+    const char* Data(const TPiece& aPiece) const { return FArena.data() + aPiece.Offset; }
+
+    std::vector<TPiece> ContestPrefix; // number, tab, drawn numbers, tab
+    std::vector<TPiece> HeadingPrefix; // number, tab, "<- Concurso", tab, "Grupo: "
+    std::vector<TPiece> Bets;
+    std::vector<TPiece> Groups; // name, then the two empty cells
+
+private:
+    TPiece Add(const QByteArray& aBytes);
+    std::string FArena;
+};
+
 class TResultsFileWriter
 {
 public:
     // Opens the temporary file. Throws EInOutError.
     explicit TResultsFileWriter(const QString& aFileName);
+    // Writes the same lines, ended by aLineEnd (one or two bytes), to an open device
+    // (standard output, for one).
+    TResultsFileWriter(QIODevice& aDevice, const QByteArray& aLineEnd);
     ~TResultsFileWriter();
     TResultsFileWriter(const TResultsFileWriter&) = delete;
     TResultsFileWriter& operator=(const TResultsFileWriter&) = delete;
@@ -36,35 +68,48 @@ public:
     void Result(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aBet, std::uint64_t aHits, int aCount,
                 bool aByMask)
     {
-        if (aByMask && FFast[aRun][aContest].Suffixes) {
-            ResultFast(FBets[aRun], FFast[aRun][aContest], aBet, aHits);
+        if (aByMask && FFast[aRun][aContest].Fast) {
+            const TPointer bet = FBets[aRun][aBet];
+            char* to = Room(kRowRoom + bet.second);
+            std::size_t count = 0;
+            FUsed += std::size_t(ResultRow(to, FFast[aRun][aContest], bet, aHits, FLineEnd2, FLineEndSize, count) - to);
             return;
         }
         ResultCells(aRun, aContest, aBet, aHits, aCount, aByMask);
     }
+    // The result rows of the bets aFirst … aFirst + aCount − 1 of run aRun against contest
+    // aContest, in that order, for bets whose numbers are all plain (aBetMasks, one per bet;
+    // aContestMask is the contest's). aCounts receives each bet's hit count. False, and
+    // nothing written, when the contest is not six or fewer plain two-digit numbers.
+    bool ResultsPlain(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aFirst, std::uint32_t aCount,
+                      const std::uint64_t* aBetMasks, std::uint64_t aContestMask, std::uint8_t* aCounts);
     void Heading(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aGroup);
     void Blank();
     void Texts(const TResultTexts& aTexts);
 
-    // Writes what is left and puts the file in place. Throws EInOutError.
+    // Writes what is left and puts the file in place (a device is left open). Throws EInOutError.
     void Commit();
 
-    // Pieces are copied in whole 64-byte blocks (Put), so every source and target keeps a slack.
-    static constexpr std::size_t kSlack = 64;
+    // Pieces are copied in whole blocks (Put), so every source and target keeps a slack.
+    static constexpr std::size_t kSlack = TResultRowBytes::kSlack;
 
 private:
-    class TRunBytes;
-    // What a result row of a contest of at most six plain numbers needs: the row's start and,
-    // for every subset of the drawn numbers, the row's end, hits and level included.
+    // A contest of at most six drawn numbers, each a plain number of two digits: its rows are
+    // made without looking at its texts again.
     struct TFastContest
     {
+        bool Fast = false;
         const char* Prefix = nullptr;
         std::size_t PrefixSize = 0;
-        const std::pair<const char*, std::size_t>* Suffixes = nullptr; // null: no table
-        // The drawn numbers in drawn order; unused places hold 0, which no bet holds (numbers
-        // start at 1), so the subset loop below always runs six times and unrolls.
+        // The drawn numbers in drawn order; unused places hold 0, which no bet holds
+        // (numbers start at 1), so the loops below always run six times and unroll.
         std::array<std::uint8_t, 6> Values{};
+        // Each drawn number's text and a ";", as four bytes to copy at once.
+        std::array<std::uint32_t, 6> Texts{};
     };
+    using TPointer = std::pair<const char*, std::size_t>;
+    // Room for a row besides its bet: contest start, hits, level, line end, copy slack.
+    static constexpr std::size_t kRowRoom = 32 + 20 + 8 + 2 + 2 * kSlack;
 
     // Copies aSize bytes as one fixed block of N bytes (a few vector moves, no call), and the
     // rare longer piece in further blocks; both sides keep kSlack bytes beyond the piece.
@@ -75,22 +120,35 @@ private:
         for (std::size_t done = N; done < aSize; done += N)
             __builtin_memcpy(aTo + done, aFrom + done, N);
     }
-    using TPointer = std::pair<const char*, std::size_t>;
-    void ResultFast(const std::vector<TPointer>& aBets, const TFastContest& aContest, std::uint32_t aBet,
-                    std::uint64_t aHits)
+    // Writes one result row at aTo and returns its end. The hits are written branch-free:
+    // every drawn number's text is copied, and the position advances only past those hit.
+    static char* ResultRow(char* aTo, const TFastContest& aContest, TPointer aBet, std::uint64_t aHits,
+                           const char* aLineEnd, std::size_t aLineEndSize, std::size_t& aCount)
     {
-        unsigned subset = 0;
-        for (std::size_t t = 0; t < 6; ++t)
-            subset |= unsigned(aHits >> aContest.Values[t] & 1) << t;
-        const auto [bet, betSize] = aBets[aBet];
-        const auto [suffix, suffixSize] = aContest.Suffixes[subset];
-        char* to = Room(aContest.PrefixSize + betSize + suffixSize);
-        Put<32>(to, aContest.Prefix, aContest.PrefixSize);
-        to += aContest.PrefixSize;
-        Put<48>(to, bet, betSize);
-        to += betSize;
-        Put<32>(to, suffix, suffixSize);
-        FUsed += aContest.PrefixSize + betSize + suffixSize;
+        static constexpr char kLevels[7][8] = {"None", "Sol", "Duque", "Terno", "Quadra", "Quina", "Sena"};
+        static constexpr std::uint8_t kLevelSizes[7] = {4, 3, 5, 5, 6, 5, 4};
+        Put<32>(aTo, aContest.Prefix, aContest.PrefixSize);
+        aTo += aContest.PrefixSize;
+        Put<48>(aTo, aBet.first, aBet.second);
+        aTo += aBet.second;
+        *aTo++ = '\t';
+        char* const hits = aTo;
+        for (std::size_t t = 0; t < 6; ++t) {
+            __builtin_memcpy(aTo, &aContest.Texts[t], 4);
+            aTo += 3 * (aHits >> aContest.Values[t] & 1);
+        }
+        const auto count = std::size_t(aTo - hits) / 3;
+        aCount = count;
+        if (count == 0) {
+            __builtin_memcpy(aTo, "None\t", 5);
+            aTo += 5;
+        } else {
+            aTo[-1] = '\t';
+        }
+        __builtin_memcpy(aTo, kLevels[count], 8);
+        aTo += kLevelSizes[count];
+        __builtin_memcpy(aTo, aLineEnd, 2);
+        return aTo + aLineEndSize;
     }
     char* Room(std::size_t aSize)
     {
@@ -110,11 +168,15 @@ private:
     void Write(const char* aData, std::size_t aSize);
     [[noreturn]] void Fail(const QString& aReason);
 
-    QString FFileName;
+    QString FFileName; // empty when writing to a device
     QString FTemporary;
     QFile FFile;
+    QIODevice* FDevice = nullptr;
+    QByteArray FLineEnd = "\r\n";
+    char FLineEnd2[2] = {'\r', '\n'};
+    std::size_t FLineEndSize = 2;
     std::vector<const TCheckRun*> FRuns;
-    std::vector<std::unique_ptr<TRunBytes>> FRunBytes;
+    std::vector<const TResultRowBytes*> FRunBytes;
     std::vector<std::vector<TFastContest>> FFast;
     std::vector<std::vector<TPointer>> FBets;
     std::array<std::vector<char>, 2> FBuffers;

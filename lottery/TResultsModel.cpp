@@ -155,29 +155,34 @@ std::uint32_t TResultsModel::RunAdd(std::shared_ptr<const TCheckRun> aRun)
     return std::uint32_t(FRuns.size() - 1);
 }
 
-void TResultsModel::ResultsFileSave(const QString& aFileName) const
+void TResultsModel::RowsWrite(TResultsFileWriter& aOut) const
 {
-    TResultsFileWriter out(aFileName);
     for (const auto& run : FRuns)
-        out.RunAdd(*run);
+        aOut.RunAdd(*run);
     for (std::size_t i = FRows.size(); i-- > 0;) {
         const TRow& row = FRows[i];
         switch (row.Kind) {
         case rkResult:
         case rkResultText:
-            out.Result(row.Run, row.Contest, row.Item, row.Hits, row.Count, row.Kind == rkResult);
+            aOut.Result(row.Run, row.Contest, row.Item, row.Hits, row.Count, row.Kind == rkResult);
             break;
         case rkHeading:
-            out.Heading(row.Run, row.Contest, row.Item);
+            aOut.Heading(row.Run, row.Contest, row.Item);
             break;
         case rkBlank:
-            out.Blank();
+            aOut.Blank();
             break;
         case rkTexts:
-            out.Texts(Row(int(FRows.size() - 1 - i)));
+            aOut.Texts(Row(int(FRows.size() - 1 - i)));
             break;
         }
     }
+}
+
+void TResultsModel::ResultsFileSave(const QString& aFileName) const
+{
+    TResultsFileWriter out(aFileName);
+    RowsWrite(out);
     out.Blank(); // the grid's own empty bottom row
     out.Commit();
 }

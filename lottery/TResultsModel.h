@@ -20,6 +20,9 @@
 #include <memory>
 #include <vector>
 
+class TResultRowBytes;
+class TResultsFileWriter;
+
 // What the rows of one check run refer to.
 struct TCheckRun
 {
@@ -48,6 +51,9 @@ struct TCheckRun
     std::vector<TBet> Bets;         // every bet of every checked group
 
     void ContestAdd(const QString& aNumber, const QString& aNumbers);
+
+    // The UTF-8 pieces of the rows, made by the first results file written from this run.
+    mutable std::shared_ptr<const TResultRowBytes> RowBytes;
 };
 
 // The five texts of a row: "Concurso", "Resultado", "Aposta", "Acertos", "Sorte".
@@ -98,6 +104,8 @@ public:
     // Bytes held, the shared texts of the runs and of rows read from files left out.
     std::size_t RowBytes() const { return FRows.capacity() * sizeof(TRow); }
 
+    // The data rows from the top, the empty bottom row left out, as lines of the results file.
+    void RowsWrite(TResultsFileWriter& aOut) const;
     // "Salvar .Result": every data row from the top, blank rows and the empty bottom row
     // included, as five tab-separated cells, each line ended by CR LF, UTF-8. The file is
     // written beside the target and renamed over it. Throws EInOutError on failure.
