@@ -487,15 +487,17 @@ TInxContainer& TManager::Container(const QString& aSection, const QString& aHead
     // Callers address the same section and header many times in a row (the keys of one record).
     if (FLastContainer && aSection == FLastSection && aHeader == FLastHeader)
         return *FLastContainer;
-    TInxContainer& found = FindOrCreateContainer(aSection, aHeader);
+    TInxSection* section = nullptr;
+    TInxContainer& found = FindOrCreateContainer(aSection, aHeader, section);
     FLastSection = aSection;
+    FLastSectionPtr = section;
     FLastHeader = aHeader;
     FLastContainer = &found;
-    FLastSectionPtr = Doc().FindSection(aSection);
     return found;
 }
 
-TInxContainer& TManager::FindOrCreateContainer(const QString& aSection, const QString& aHeader)
+TInxContainer& TManager::FindOrCreateContainer(const QString& aSection, const QString& aHeader,
+                                               TInxSection*& aSectionFound)
 {
     TInxDocument& doc = Doc();
     bool created = false;
@@ -507,6 +509,7 @@ TInxContainer& TManager::FindOrCreateContainer(const QString& aSection, const QS
             FStatus.ExcStatus(stNoSections);
         }
     }
+    aSectionFound = section;
     if (aHeader == kNoneText)
         return *section;
     TInxHeader& header = doc.EnsureHeader(*section, aHeader, created);

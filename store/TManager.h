@@ -100,7 +100,7 @@ public:
 private:
     TInxDocument& Doc() const;
     TInxContainer& Container(const QString& aSection, const QString& aHeader);
-    TInxContainer& FindOrCreateContainer(const QString& aSection, const QString& aHeader);
+    TInxContainer& FindOrCreateContainer(const QString& aSection, const QString& aHeader, TInxSection*& aSectionFound);
     void SetKey(const QString& aSection, const QString& aKey, const QString& aHeader, const TInxKey& aValue);
     const TInxKey& KeyForRead(const QString& aSection, const QString& aKey, const QString& aHeader,
                               const TInxKey& aDefault);

@@ -147,6 +147,8 @@ private Q_SLOTS:
     void commentsAtMostOne();
     void addInMult();
 
+    void statusContradictions_data();
+    void statusContradictions();
     void storeWithoutDocument();
     void statusAfterLoadAndSave();
     void failedSaveKeepsOldFile();
@@ -633,6 +635,56 @@ void TestStore::addInMult()
     QVERIFY(store.AddInMult({QStringLiteral("e")}, QStringLiteral("M"), s));
     QVERIFY(!store.AddInMult({QStringLiteral("s")}, QStringLiteral("M"), s, QStringLiteral("None"), msSpecific));
     QCOMPARE(DescribeInx(store), QStringLiteral("[Dados] M{b/1/m/2/3/e}"));
+}
+
+void TestStore::statusContradictions_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QList<int>>("present");
+    QTest::addColumn<QList<int>>("absent");
+
+    QTest::newRow("saved ends a failed save")
+        << QList<int>{stFileSaveFail} << int(stFileSaved) << QList<int>{stFileSaved} << QList<int>{stFileSaveFail};
+    QTest::newRow("loaded ends changes and failures")
+        << QList<int>{stFileChanged, stFileLoadFail, stFileSaveFail, stFileSaved} << int(stFileLoaded)
+        << QList<int>{stFileLoaded, stFileSaved} << QList<int>{stFileChanged, stFileLoadFail, stFileSaveFail};
+    QTest::newRow("load failure ends loaded")
+        << QList<int>{stFileLoaded} << int(stFileLoadFail) << QList<int>{stFileLoadFail} << QList<int>{stFileLoaded};
+    QTest::newRow("changed ends both save states")
+        << QList<int>{stFileSaved} << int(stFileChanged) << QList<int>{stFileChanged} << QList<int>{stFileSaved};
+    QTest::newRow("cleaned implies every No flag")
+        << QList<int>{stHasSections, stHasHeaders, stHasComment, stHasMults, stHasKeys} << int(stCleaned)
+        << QList<int>{stCleaned, stNoSections, stNoHeaders, stNoComment, stNoMults, stNoKeys}
+        << QList<int>{stHasSections, stHasHeaders, stHasComment, stHasMults, stHasKeys};
+    QTest::newRow("creation done ends creating") << QList<int>{stCreating, stCreationFail} << int(stCreationOK)
+                                                 << QList<int>{stCreationOK} << QList<int>{stCreating, stCreationFail};
+    QTest::newRow("a removed key forgets its key results, not others")
+        << QList<int>{stKeyUpdateOK, stKeyUpdateFail, stKeyCreationOK, stKeyCreationFail, stMultUpdateOK}
+        << int(stKeyRemoved) << QList<int>{stKeyRemoved, stMultUpdateOK}
+        << QList<int>{stKeyUpdateOK, stKeyUpdateFail, stKeyCreationOK, stKeyCreationFail};
+    QTest::newRow("pairs exclude each other") << QList<int>{stInvalid, stHeaderCreationFail, stCommentOK} << int(stOK)
+                                              << QList<int>{stOK} << QList<int>{stInvalid};
+    QTest::newRow("read-only ends can-save")
+        << QList<int>{stCanSave} << int(stFileReadOnly) << QList<int>{stFileReadOnly} << QList<int>{stCanSave};
+    QTest::newRow("a flag without rules removes nothing")
+        << QList<int>{stOK, stFileSaved} << int(stRemoved) << QList<int>{stOK, stFileSaved, stRemoved} << QList<int>{};
+}
+
+void TestStore::statusContradictions()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(int, added);
+    QFETCH(QList<int>, present);
+    QFETCH(QList<int>, absent);
+    TStatusSet status;
+    for (const int flag : before)
+        status.IncStatus(TStatus(flag));
+    status.IncStatus(TStatus(added));
+    for (const int flag : present)
+        QVERIFY2(status.HasStatus(TStatus(flag)), qPrintable(QString::number(flag)));
+    for (const int flag : absent)
+        QVERIFY2(!status.HasStatus(TStatus(flag)), qPrintable(QString::number(flag)));
 }
 
 void TestStore::storeWithoutDocument()
