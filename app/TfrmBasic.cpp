@@ -16,6 +16,9 @@ TfrmBasic::TfrmBasic(QWidget* aParent) : QWidget(aParent)
     FrameTop1 = new TFrameTop(this);
     FClientArea = new QWidget(this);
     FClientArea->setObjectName(QStringLiteral("ClientArea"));
+    // The main window reveals its hidden side panels when the mouse comes near their edge.
+    setMouseTracking(true);
+    FClientArea->setMouseTracking(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,27 @@
+#include "app/TLinkLabel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+TLinkLabel::TLinkLabel(const QString& aText, QWidget* aParent) : QLabel(aText, aParent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setStyleSheet(QStringLiteral("color: #1a4fd6; text-decoration: underline;"));
+}
+
+void TLinkLabel::mouseReleaseEvent(QMouseEvent* aEvent)
+{
+    if (aEvent->button() == Qt::LeftButton && rect().contains(aEvent->position().toPoint()))
+        Q_EMIT clicked();
+    QLabel::mouseReleaseEvent(aEvent);
+}
+
+void TLinkLabel::keyPressEvent(QKeyEvent* aEvent)
+{
+    if (aEvent->key() == Qt::Key_Space) {
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(aEvent);
+}

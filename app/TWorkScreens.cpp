@@ -1,0 +1,34 @@
+#include "app/TWorkScreens.h"
+
+#include <vector>
+
+namespace {
+std::vector<TWorkScreen>& Table()
+{
+    // Rows of the program's screens, as they join:
+    //   {"btnCadAposta", "Cadastro de apostas", "Cadastro de apostas", <frmCadAposta>, {}}
+    //   {"btnLancaConcurso", "Lança Concurso", "Cadastro de concursos", <frmLancaRes>, {}}
+    //   {"btnConferencia", "Conferência", "Conferência de resultados", <frmConferencia>, <its iShow>}
+    static std::vector<TWorkScreen> table;
+    return table;
+}
+} // namespace
+
+const TWorkScreen* FindWorkScreen(const QString& aButton)
+{
+    for (const TWorkScreen& screen : Table())
+        if (screen.Button == aButton)
+            return &screen;
+    return nullptr;
+}
+
+void RegisterWorkScreen(const TWorkScreen& aScreen)
+{
+    for (TWorkScreen& screen : Table()) {
+        if (screen.Button == aScreen.Button) {
+            screen = aScreen;
+            return;
+        }
+    }
+    Table().push_back(aScreen);
+}

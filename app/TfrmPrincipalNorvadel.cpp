@@ -1,0 +1,136 @@
+#include "app/TfrmPrincipalNorvadel.h"
+
+#include "app/TDockPanel.h"
+#include "app/TFrameTop.h"
+#include "app/TfrmApresentaNorvadel.h"
+#include "app/TfrmLeftBarNorvadel.h"
+#include "app/TfrmSplashNorvadel.h"
+#include "lottery/TfrmConfigEspec.h"
+#include "support/TMyException.h"
+#include "support/TfrmBasicConfig.h"
+#include "users/TfrmLogin.h"
+#include "util/Globals.h"
+#include "util/TextUtils.h"
+#include "util/VersionInfo.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+QPointer<TfrmPrincipalNorvadel> frmPrincipalNorvadel;
+
+TfrmPrincipalNorvadel::TfrmPrincipalNorvadel(const TStartConfig& aConfig, QWidget* aParent)
+    : TfrmPrincipal(aConfig, aParent)
+{
+    setObjectName(QStringLiteral("frmPrincipalNorvadel"));
+    frmPrincipalNorvadel = this;
+    try {
+        FormCreate();
+    } catch (const std::exception& e) {
+        // The rest of the start-up is skipped; the window still opens.
+        if (!IsSilentAbort(e)) {
+            if (MyException)
+                MyException->AppException(this, e);
+            else
+                LogErrorMessage(TMyException::ExceptionText(e));
+        }
+    }
+    delete FSplash;
+}
+
+TfrmPrincipalNorvadel::~TfrmPrincipalNorvadel()
+{
+    // The forms this window owns go with it; the side bar first, since its tabs hold forms.
+    delete FLeftBar;
+}
+
+void TfrmPrincipalNorvadel::FormCreate()
+{
+    FSplash = new TfrmSplashNorvadel(this);
+    FSplash->show();
+    FSplash->set_iProject(QApplication::applicationName());
+    FSplash->set_iVersion(QStringLiteral("Versão: ") + GetVersionValue(QStringLiteral("FileVersion"), VersionInfo));
+    FSplash->set_iTitle(QStringLiteral("Inicialização do aplicativo"));
+    FSplash->repaint();
+    BlockingWait(FConfig.SplashDelay);
+
+    AppName = QStringLiteral("Norvadel");
+
+    frmBasicConfig = new TfrmBasicConfig(this);
+    frmBasicConfig->hide();
+    QString documents;
+    if (!frmBasicConfig->edtDocumentFolder->text().isEmpty()) {
+        documents = frmBasicConfig->iFolder();
+    } else {
+        documents = QDir::fromNativeSeparators(FConfig.DocumentsFolder);
+        frmBasicConfig->setiFolder(documents);
+    }
+    DataFolder = TrailingChar(documents, QLatin1Char('/'), true) + QStringLiteral("Obrix/") + AppName;
+    ForceDirs(DataFolder, QLatin1Char('/'));
+
+    auto* leftBar = new TfrmLeftBarNorvadel(this);
+    FLeftBar = leftBar;
+    leftBar->MostraForm(DockPanelUtils);
+    leftBar->Docar(QStringLiteral("Configurações"), QString());
+    leftBar->Docar(QStringLiteral("Login"), QString());
+
+    if (!frmBasicConfig->edtPathBasicBG->text().isEmpty()) {
+        frmBasicConfig->SetBackground();
+    } else if (QFileInfo::exists(ExeFolder + QStringLiteral("bg.jpg"))) {
+        frmBasicConfig->setiImagem(ExeFolder + QStringLiteral("bg.jpg"));
+        frmBasicConfig->SetBackground();
+    }
+
+    frmConfigEspec = new TfrmConfigEspec(this);
+    frmConfigEspec->hide();
+
+    frmApresentaNorvadel = new TfrmApresentaNorvadel(this);
+    DockScreen(frmApresentaNorvadel);
+    AddSession(QStringLiteral("Principal"), QStringLiteral("Sessão Principal"), -1);
+    AddSessionButton(QStringLiteral("Principal"), QStringLiteral("Apresentação"), QStringLiteral("Tela de Boas Vindas"),
+                     frmApresentaNorvadel, popupOpenedWindows, false, false);
+
+    DockPanelUtils->setAutoHide(true);
+}
+
+void TfrmPrincipalNorvadel::dockControlPanel()
+{
+    TfrmPrincipal::dockControlPanel();
+    if (!frmConfigEspec)
+        return;
+    DockScreen(frmConfigEspec);
+    AddSessionButton(QStringLiteral("Painel de Controle"), QStringLiteral("Config Específica"),
+                     QStringLiteral("Configurações especificas"), frmConfigEspec, popupOpenedWindows, false, false);
+}
+
+void TfrmPrincipalNorvadel::setLogado(bool aLogado)
+{
+    TfrmPrincipal::setLogado(aLogado);
+    if (!frmApresentaNorvadel)
+        return;
+    if (aLogado) {
+        const auto* name = frmLogin ? frmLogin->findChild<QLineEdit*>(QStringLiteral("edtLoginName")) : nullptr;
+        frmApresentaNorvadel->FrameTop1->Titulo->setText(QStringLiteral("Bem Vindo - ") +
+                                                         (name ? name->text() : LoginName));
+    } else {
+        frmApresentaNorvadel->FrameTop1->Titulo->setText(QStringLiteral("Obrix System BR - Buscando o futuro"));
+    }
+}
+
+void TfrmPrincipalNorvadel::CloseSequence()
+{
+    try {
+        FormClose();
+        delete FLeftBar;
+        if (frmApresentaNorvadel)
+            frmApresentaNorvadel->CloseForm();
+        if (frmConfigEspec)
+            frmConfigEspec->CloseForm();
+        if (frmBasicConfig)
+            frmBasicConfig->close();
+    } catch (...) {
+        // The close sequence never raises.
+    }
+}
