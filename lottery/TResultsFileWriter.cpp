@@ -4,7 +4,7 @@
 #include "util/Exceptions.h"
 
 #include <algorithm>
-#include <QElapsedTimer>
+#include <bit>
 #include <cstdio>
 #include <cstring>
 
@@ -95,7 +95,7 @@ void TResultsFileWriter::RunAdd(const TCheckRun& aRun)
     std::vector<TFastContest> fast(aRun.Contests.size());
     for (std::size_t c = 0; c < fast.size(); ++c) {
         const TCheckRun::TContest& contest = aRun.Contests[c];
-        bool twoDigits = contest.ByMask && contest.Values.size() <= 6;
+        bool twoDigits = contest.ByMask && contest.Values.size() <= 6 && bytes.ContestPrefix[c].Size <= kLongPiece;
         for (const QString& token : contest.Tokens)
             twoDigits = twoDigits && token.size() == 2;
         if (!twoDigits)
@@ -130,16 +130,15 @@ bool TResultsFileWriter::ResultsPlain(std::uint32_t aRun, std::uint32_t aContest
     const TPointer* const bets = FBets[aRun].data() + aFirst;
     const char lineEnd[2] = {FLineEnd2[0], FLineEnd2[1]};
     const std::size_t lineEndSize = FLineEndSize;
+    const std::size_t prefixRoom = contest.PrefixSize + kRowTail + kSlack;
     std::uint32_t done = 0;
     while (done < aCount) {
-        // Room for as many rows as surely fit (a bet is at most 44 bytes in stored form; a
-        // longer one, from an old file, is checked one by one).
-        char* to = Room(kRowRoom + 64);
+        char* to = Room(prefixRoom + 64);
         char* const start = to;
         char* const end = FData + kBufferSize;
         for (; done < aCount; ++done) {
             const TPointer bet = bets[done];
-            if (std::size_t(end - to) < kRowRoom + bet.second)
+            if (std::size_t(end - to) < prefixRoom + bet.second || bet.second > kLongPiece)
                 break;
             const std::uint64_t hits = aContestMask & aBetMasks[done];
             std::size_t count = 0;
@@ -147,6 +146,12 @@ bool TResultsFileWriter::ResultsPlain(std::uint32_t aRun, std::uint32_t aContest
             aCounts[done] = std::uint8_t(count);
         }
         FUsed += std::size_t(to - start);
+        if (done < aCount && bets[done].second > kLongPiece) {
+            const std::uint64_t hits = aContestMask & aBetMasks[done];
+            aCounts[done] = std::uint8_t(std::popcount(hits));
+            ResultCells(aRun, aContest, aFirst + done, hits, aCounts[done], true);
+            ++done;
+        }
     }
     return true;
 }
@@ -175,6 +180,12 @@ void TResultsFileWriter::Heading(std::uint32_t aRun, std::uint32_t aContest, std
     const TResultRowBytes& run = *FRunBytes[aRun];
     const TResultRowBytes::TPiece& prefix = run.HeadingPrefix[aContest];
     const TResultRowBytes::TPiece& group = run.Groups[aGroup];
+    if (prefix.Size + group.Size > kLongPiece) {
+        Append(run.Data(prefix), prefix.Size);
+        Append(run.Data(group), group.Size);
+        Append(FLineEnd2, FLineEndSize);
+        return;
+    }
     char* to = Room(prefix.Size + group.Size + 2 + kSlack);
     Put<64>(to, run.Data(prefix), prefix.Size);
     Put<64>(to + prefix.Size, run.Data(group), group.Size);

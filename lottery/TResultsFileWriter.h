@@ -68,9 +68,9 @@ public:
     void Result(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aBet, std::uint64_t aHits, int aCount,
                 bool aByMask)
     {
-        if (aByMask && FFast[aRun][aContest].Fast) {
-            const TPointer bet = FBets[aRun][aBet];
-            char* to = Room(kRowRoom + bet.second);
+        const TPointer bet = FBets[aRun][aBet];
+        if (aByMask && FFast[aRun][aContest].Fast && bet.second <= kLongPiece) {
+            char* to = Room(FFast[aRun][aContest].PrefixSize + bet.second + kRowTail + kSlack);
             std::size_t count = 0;
             FUsed += std::size_t(ResultRow(to, FFast[aRun][aContest], bet, aHits, FLineEnd2, FLineEndSize, count) - to);
             return;
@@ -108,8 +108,11 @@ private:
         std::array<std::uint32_t, 6> Texts{};
     };
     using TPointer = std::pair<const char*, std::size_t>;
-    // Room for a row besides its bet: contest start, hits, level, line end, copy slack.
-    static constexpr std::size_t kRowRoom = 32 + 20 + 8 + 2 + 2 * kSlack;
+    // A row's end after its bet: tab, hits ("None" or up to six "NN;"), tab, level, line end.
+    static constexpr std::size_t kRowTail = 32;
+    // Contest starts and bets longer than this (only possible with odd texts) are written
+    // cell by cell, so that a row always fits in a buffer.
+    static constexpr std::size_t kLongPiece = 1024;
 
     // Copies aSize bytes as one fixed block of N bytes (a few vector moves, no call), and the
     // rare longer piece in further blocks; both sides keep kSlack bytes beyond the piece.
