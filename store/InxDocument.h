@@ -1,9 +1,10 @@
 #pragma once
 
 // The in-memory document of one INX file, as TManager keeps it. Elements are kept in
-// creation order (the order a saved file lists them in); every lookup by name goes through
-// one hash over the ASCII-case-folded names, so reads and writes do not slow down as the
-// file grows. Callers outside the store only read it (TManager::Document()).
+// creation order (the order a saved file lists them in); every lookup by name goes through a
+// hash index over the ASCII-case-folded names (one per list of siblings), so reads and writes
+// do not slow down as the file grows. Callers outside the store only read it
+// (TManager::Document()).
 
 #include "store/InxTypes.h"
 
@@ -14,7 +15,10 @@
 #include <memory>
 #include <vector>
 
-// The hash of a name folded to ASCII lower case; every name index uses it.
+// Names match ignoring the case of the ASCII letters only: "A".."Z" fold to "a".."z", every
+// other character (accented letters included) stays as it is, so "ã" and "Ã" are two names.
+bool InxSameName(QStringView aLeft, QStringView aRight);
+// The hash of a name so folded; every name index uses it.
 size_t InxNameHash(QStringView aName);
 
 // An open-addressing hash index over one list of named elements (the keys of a container, the
@@ -141,9 +145,6 @@ QString InxTypeLetter(TKeyType aType);
 
 // The credit line that ends every saved file (no "<", so the reader skips it).
 QString InxBannerLine();
-
-// ASCII-only case folding: "A".."Z" become "a".."z"; every other character stays.
-bool InxSameName(QStringView aLeft, QStringView aRight);
 
 class TInxDocument
 {
