@@ -209,6 +209,8 @@ TInxHeader& TInxDocument::EnsureHeader(TInxSection& aSection, const QString& aNa
 
 TInxKey& TInxDocument::AddKey(TInxContainer& aContainer, const QString& aName)
 {
+    if (aContainer.Keys.empty())
+        aContainer.Keys.reserve(4); // records hold a handful of keys: grow once, not three times
     TInxKey& key = aContainer.Keys.emplace_back();
     key.Name = aName;
     key.NameHash = InxNameHash(aName);

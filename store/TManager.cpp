@@ -169,20 +169,76 @@ bool ConvertKey(const TInxKey& aFrom, TKeyType aTo, TInxKey& aOut)
     return true;
 }
 
+// ---- reading --------------------------------------------------------------------------
+//
+// A file without a byte-order mark is read straight from its Windows-1252 bytes (mapped, not
+// copied) and only names, values and content lines become strings; a file with a mark is
+// decoded first and read as UTF-16 text. The same code walks both, through these views.
+
+inline qsizetype IndexOf(QStringView aLine, char aChar, qsizetype aFrom = 0)
+{
+    return aLine.indexOf(QLatin1Char(aChar), aFrom);
+}
+inline qsizetype IndexOf(QByteArrayView aLine, char aChar, qsizetype aFrom = 0)
+{
+    return aLine.indexOf(aChar, aFrom);
+}
+inline bool StartsWith(QStringView aLine, QLatin1StringView aText)
+{
+    return aLine.startsWith(aText);
+}
+inline bool StartsWith(QByteArrayView aLine, QLatin1StringView aText)
+{
+    return aLine.startsWith(QByteArrayView(aText.data(), aText.size()));
+}
+inline bool Contains(QStringView aLine, QLatin1StringView aText)
+{
+    return aLine.contains(aText);
+}
+inline bool Contains(QByteArrayView aLine, QLatin1StringView aText)
+{
+    return aLine.contains(QByteArrayView(aText.data(), aText.size()));
+}
+// Only compared with ASCII characters, which both forms hold as such.
+inline char16_t At(QStringView aLine, qsizetype aIndex)
+{
+    return aLine[aIndex].unicode();
+}
+inline char16_t At(QByteArrayView aLine, qsizetype aIndex)
+{
+    return static_cast<unsigned char>(aLine[aIndex]);
+}
+inline QString Text(QStringView aLine)
+{
+    return aLine.toString();
+}
+inline QString Text(QByteArrayView aLine)
+{
+    return DecodeWin1252(aLine);
+}
+inline QString Copy(QStringView aLine)
+{
+    return aLine.toString();
+}
+inline QByteArray Copy(QByteArrayView aLine)
+{
+    return aLine.toByteArray();
+}
+
 // A value line as read: type letter (any case), "|", the value up to a further "|". False
 // when the value does not convert to the type; a line without a known type letter gives a
 // key without a type.
-bool ParseValueLine(QStringView aLine, TInxKey& aKey)
+template <class TView> bool ParseValueLine(TView aLine, TInxKey& aKey)
 {
     aKey.Type = kNone;
-    const qsizetype bar = aLine.indexOf(u'|');
+    const qsizetype bar = IndexOf(aLine, '|');
     if (bar != 1)
         return true;
-    const qsizetype bar2 = aLine.indexOf(u'|', bar + 1);
-    QString value = (bar2 < 0 ? aLine.sliced(bar + 1) : aLine.sliced(bar + 1, bar2 - bar - 1)).toString();
+    const qsizetype bar2 = IndexOf(aLine, '|', bar + 1);
+    QString value = Text(bar2 < 0 ? aLine.sliced(bar + 1) : aLine.sliced(bar + 1, bar2 - bar - 1));
     if (bar2 >= 0 && value.isEmpty())
         value = kNoneText;
-    switch (aLine[0].unicode()) {
+    switch (At(aLine, 0)) {
     case u'S':
     case u's':
         aKey.Type = kStr;
@@ -206,8 +262,6 @@ bool ParseValueLine(QStringView aLine, TInxKey& aKey)
     }
 }
 
-// ---- reading --------------------------------------------------------------------------
-
 struct TLineKind
 {
     TObjType Kind = oNone;
@@ -217,41 +271,43 @@ struct TLineKind
 // The kind of a line by the first of the element texts it holds anywhere, in this order of
 // precedence: "<Point", "<--H ", "<--K ", "<Key", "<Comment", "<Mult", "<Header", "<Section".
 // One pass over the line's "<" characters.
-TLineKind Classify(QStringView aLine)
+template <class TView> TLineKind Classify(TView aLine)
 {
     static constexpr TObjType kByRank[] = {oPoint, oHeaderPoint, oKeyPoint, oKey, oComment,
                                            oMult,  oHeader,      oSection,  oNone};
     int rank = 8;
     TLineKind result;
-    for (qsizetype at = aLine.indexOf(u'<'); at >= 0; at = aLine.indexOf(u'<', at + 1)) {
-        const QStringView rest = aLine.sliced(at + 1);
+    for (qsizetype at = IndexOf(aLine, '<'); at >= 0; at = IndexOf(aLine, '<', at + 1)) {
+        const TView rest = aLine.sliced(at + 1);
         if (rest.isEmpty())
             break;
         int found = 8;
-        switch (rest[0].unicode()) {
+        switch (At(rest, 0)) {
         case u'P':
-            found = rest.startsWith(u"Point") ? 0 : 8;
+            found = StartsWith(rest, QLatin1StringView("Point")) ? 0 : 8;
             break;
         case u'-':
-            found = rest.startsWith(u"--H ") ? 1 : rest.startsWith(u"--K ") ? 2 : 8;
+            found = StartsWith(rest, QLatin1StringView("--H "))   ? 1
+                    : StartsWith(rest, QLatin1StringView("--K ")) ? 2
+                                                                  : 8;
             break;
         case u'K':
-            found = rest.startsWith(u"Key") ? 3 : 8;
+            found = StartsWith(rest, QLatin1StringView("Key")) ? 3 : 8;
             break;
         case u'C':
-            found = rest.startsWith(u"Comment") ? 4 : 8;
+            found = StartsWith(rest, QLatin1StringView("Comment")) ? 4 : 8;
             break;
         case u'M':
-            found = rest.startsWith(u"Mult") ? 5 : 8;
+            found = StartsWith(rest, QLatin1StringView("Mult")) ? 5 : 8;
             break;
         case u'H':
-            found = rest.startsWith(u"Header") ? 6 : 8;
+            found = StartsWith(rest, QLatin1StringView("Header")) ? 6 : 8;
             break;
         case u'S':
-            found = rest.startsWith(u"Section") ? 7 : 8;
+            found = StartsWith(rest, QLatin1StringView("Section")) ? 7 : 8;
             break;
         case u'/':
-            if (rest.startsWith(u"/Section"))
+            if (StartsWith(rest, QLatin1StringView("/Section")))
                 result.EndsSection = true;
             break;
         default:
@@ -265,73 +321,180 @@ TLineKind Classify(QStringView aLine)
 
 // The text between the first "=" and the next "=" (or the end), less its last character
 // (the ">" of a well-formed start line). Without "=", the whole line less its last character.
-QStringView NameOf(QStringView aLine)
+template <class TView> TView NameOf(TView aLine)
 {
-    const qsizetype first = aLine.indexOf(u'=');
+    const qsizetype first = IndexOf(aLine, '=');
     if (first < 0)
         return aLine.first(std::max<qsizetype>(aLine.size() - 1, 0));
-    const qsizetype next = aLine.indexOf(u'=', first + 1);
+    const qsizetype next = IndexOf(aLine, '=', first + 1);
     const qsizetype length = (next < 0 ? aLine.size() : next) - first - 1;
-    return length <= 1 ? QStringView() : aLine.sliced(first + 1, length - 1);
+    return length <= 1 ? TView() : aLine.sliced(first + 1, length - 1);
 }
-
-} // namespace
 
 // Walks the lines of a text as views, split like SplitLines (CR LF, lone CR, lone LF; a final
 // break adds no empty line) without copying them: most lines of a file are tags and value
 // lines that are read in place.
-class TLineCursor
+template <class TView> class TLineCursor
 {
 public:
-    explicit TLineCursor(const QString& aText) : FData(aText.constData()), FSize(aText.size()) {}
-    bool Next(QStringView& aLine)
+    TLineCursor(const typename TView::storage_type* aData, qsizetype aSize) : FData(aData), FSize(aSize) {}
+    bool Next(TView& aLine)
     {
         if (FPos >= FSize)
             return false;
         qsizetype i = FPos;
-        while (i < FSize && FData[i] != u'\r' && FData[i] != u'\n')
+        while (i < FSize && FData[i] != '\r' && FData[i] != '\n')
             ++i;
-        aLine = QStringView(FData + FPos, i - FPos);
-        if (i < FSize && FData[i] == u'\r' && i + 1 < FSize && FData[i + 1] == u'\n')
+        aLine = TView(FData + FPos, i - FPos);
+        if (i < FSize && FData[i] == '\r' && i + 1 < FSize && FData[i + 1] == '\n')
             ++i;
         FPos = i + 1;
         return true;
     }
     int Count() const
     {
-        TLineCursor copy(*this);
-        copy.FPos = 0;
+        TLineCursor copy(FData, FSize);
         int count = 0;
-        QStringView line;
+        TView line;
         while (copy.Next(line))
             ++count;
         return count;
     }
 
 private:
-    const QChar* FData;
+    const typename TView::storage_type* FData;
     qsizetype FSize;
     qsizetype FPos = 0;
 };
 
-namespace {
-
 // Key and mult names repeat from header to header (every contest has the same four keys):
 // a small direct-mapped cache lets them share one string.
-class TNameCache
+template <class TView> class TNameCache
 {
 public:
-    QString Get(QStringView aName)
+    QString Get(TView aName)
     {
-        QString& slot = FSlots[qHash(aName) & 255];
-        if (slot != aName)
-            slot = aName.toString();
-        return slot;
+        TSlot& slot = FSlots[qHash(aName) & 255];
+        if (!slot.Used || TView(slot.Key) != aName) {
+            slot.Key = Copy(aName);
+            slot.Text = Text(aName);
+            slot.Used = true;
+        }
+        return slot.Text;
     }
 
 private:
-    QString FSlots[256];
+    struct TSlot
+    {
+        decltype(Copy(TView())) Key;
+        QString Text;
+        bool Used = false;
+    };
+    TSlot FSlots[256];
 };
+
+// Reads the lines into aDoc (the rules of the file format: element kinds by precedence, names
+// merged ignoring ASCII case, broken elements dropped, reading never stops). aReport(progress,
+// max, text) is called only when aReporting; aPump otherwise, per line.
+template <class TView, class TReport, class TPump>
+void ParseInx(TInxDocument& aDoc, TLineCursor<TView>& aLines, int aCount, bool aReporting, TReport aReport, TPump aPump)
+{
+    TNameCache<TView> names;
+    TInxSection* section = nullptr;
+    TInxHeader* header = nullptr;
+    const int last = aCount - 1;
+    const QString wait = QStringLiteral("Wait, Please!");
+    auto lineReport = [&](int aIndex) {
+        if (aReporting)
+            aReport(aIndex, last, QStringLiteral("-> ") + QString::number(aIndex));
+        else
+            aPump();
+    };
+
+    int i = 0; // index of the line in hand
+    TView line;
+    bool haveLine = aLines.Next(line);
+    while (haveLine) {
+        const int start = i;
+        lineReport(i);
+        const TLineKind kind = Classify(line);
+        bool created = false;
+        TInxContainer* container = header ? static_cast<TInxContainer*>(header) : section;
+        switch (kind.Kind) {
+        case oSection:
+            section = &aDoc.EnsureSection(Text(NameOf(line)), created);
+            header = nullptr;
+            break;
+        case oHeader:
+            if (section)
+                header = &aDoc.EnsureHeader(*section, Text(NameOf(line)), created);
+            break;
+        case oKey: {
+            if (!container)
+                break;
+            TView valueLine;
+            if (!aLines.Next(valueLine)) // a key start on the last line is left out
+                break;
+            ++i;
+            TInxKey parsed;
+            if (ParseValueLine(valueLine, parsed)) {
+                const QString name = names.Get(NameOf(line));
+                const int index = aDoc.FindKey(*container, name);
+                if (index < 0)
+                    ConvertKey(parsed, parsed.Type, aDoc.AddKey(*container, name));
+                else
+                    ConvertKey(parsed, container->Keys[index].Type, container->Keys[index]);
+            }
+            break;
+        }
+        case oMult:
+        case oComment: {
+            if (!container)
+                break;
+            const QLatin1StringView endText(kind.Kind == oMult ? "</Mult" : "</Comment");
+            const TView startLine = line;
+            QStringList content;
+            bool closed = false;
+            while (aLines.Next(line)) {
+                ++i;
+                if (Contains(line, endText)) {
+                    closed = true;
+                    break;
+                }
+                lineReport(i);
+                content.append(Text(line));
+            }
+            if (!closed) // never closed: the rest of the file was its content; dropped
+                break;
+            if (kind.Kind == oMult) {
+                const QString name = names.Get(NameOf(startLine));
+                const int index = aDoc.FindMult(*container, name);
+                TInxBlock& mult = index < 0 ? aDoc.AddMult(*container, name) : container->Mults[index];
+                mult.Lines = std::move(content);
+            } else if (!container->HasComment) {
+                container->HasComment = true;
+                container->Comment.Name = Text(NameOf(startLine));
+                container->Comment.Lines = std::move(content);
+            }
+            break;
+        }
+        case oKeyPoint:
+        case oHeaderPoint:
+        case oPoint: // a marker's two tag lines
+            if (aLines.Next(line))
+                ++i;
+            break;
+        default:
+            if (kind.EndsSection)
+                header = nullptr;
+            break;
+        }
+        if (aReporting)
+            aReport(start, 100, wait);
+        haveLine = aLines.Next(line);
+        ++i;
+    }
+}
 
 // ---- writing --------------------------------------------------------------------------
 
@@ -535,131 +698,51 @@ void TManager::Load(const QString& aFileName)
             return;
         if (!file.open(QIODevice::ReadOnly))
             throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
-        file.close();
+        // Mapped when the system allows it: a large file is then read in place, not copied.
+        QByteArray copy;
+        QByteArrayView bytes;
+        const qint64 size = file.size();
+        if (uchar* mapped = size > 0 ? file.map(0, size) : nullptr) {
+            bytes = QByteArrayView(mapped, size);
+        } else {
+            copy = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
+            bytes = copy;
+        }
         FLastFileSize = bytes.size();
-        const QString text = DecodeAnsiWithBom(bytes);
-        if (text.isEmpty()) {
+        if (bytes.isEmpty()) {
             PumpEvents();
             return;
         }
-        TLineCursor lines(text);
-        int count = -1; // known only when someone listens
-        if (OnProgress) {
-            count = lines.Count();
-            const QString id = QStringLiteral("INI");
-            for (int i = 0; i < count; ++i)
-                DoProgress(i, count - 1, id);
+        auto report = [this](int aProgress, int aMax, const QString& aID) { DoProgress(aProgress, aMax, aID); };
+        auto parse = [&](auto& aLines) {
+            int count = -1; // known only when someone listens
+            if (OnProgress) {
+                count = aLines.Count();
+                const QString id = QStringLiteral("INI");
+                for (int i = 0; i < count; ++i)
+                    DoProgress(i, count - 1, id);
+            } else {
+                PumpEvents();
+            }
+            ParseInx(*FDocument, aLines, count, bool(OnProgress), report, PumpEvents);
+        };
+        const bool marked =
+            bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+        if (marked) {
+            const QString text = DecodeAnsiWithBom(bytes.toByteArray());
+            if (text.isEmpty()) // a byte-order mark alone: an empty file
+                return;
+            TLineCursor<QStringView> lines(QStringView(text).utf16(), text.size());
+            parse(lines);
         } else {
-            PumpEvents();
+            TLineCursor<QByteArrayView> lines(bytes.data(), bytes.size());
+            parse(lines);
         }
-        ParseLines(lines, count);
         FStatus.IncStatus(stFileLoaded);
     } catch (...) {
         FStatus.IncStatus(stFileLoadFail);
-    }
-}
-
-void TManager::ParseLines(TLineCursor& aLines, int aCount)
-{
-    TInxDocument& doc = *FDocument;
-    TNameCache names;
-    TInxSection* section = nullptr;
-    TInxHeader* header = nullptr;
-    const int last = aCount - 1;
-    const bool reporting = bool(OnProgress);
-    const QString wait = QStringLiteral("Wait, Please!");
-    auto lineReport = [&](int aIndex) {
-        if (reporting)
-            DoProgress(aIndex, last, QStringLiteral("-> ") + QString::number(aIndex));
-        else
-            PumpEvents();
-    };
-
-    int i = 0; // index of the line in hand
-    QStringView line;
-    bool haveLine = aLines.Next(line);
-    while (haveLine) {
-        const int start = i;
-        lineReport(i);
-        const TLineKind kind = Classify(line);
-        bool created = false;
-        TInxContainer* container = header ? static_cast<TInxContainer*>(header) : section;
-        switch (kind.Kind) {
-        case oSection:
-            section = &doc.EnsureSection(NameOf(line).toString(), created);
-            header = nullptr;
-            break;
-        case oHeader:
-            if (section)
-                header = &doc.EnsureHeader(*section, NameOf(line).toString(), created);
-            break;
-        case oKey: {
-            if (!container)
-                break;
-            QStringView valueLine;
-            if (!aLines.Next(valueLine)) // a key start on the last line is left out
-                break;
-            ++i;
-            TInxKey parsed;
-            if (ParseValueLine(valueLine, parsed)) {
-                const QString name = names.Get(NameOf(line));
-                const int index = doc.FindKey(*container, name);
-                if (index < 0)
-                    ConvertKey(parsed, parsed.Type, doc.AddKey(*container, name));
-                else
-                    ConvertKey(parsed, container->Keys[index].Type, container->Keys[index]);
-            }
-            break;
-        }
-        case oMult:
-        case oComment: {
-            if (!container)
-                break;
-            const QStringView endText = kind.Kind == oMult ? QStringView(u"</Mult") : QStringView(u"</Comment");
-            const QStringView startLine = line;
-            QStringList content;
-            bool closed = false;
-            while (aLines.Next(line)) {
-                ++i;
-                if (line.contains(endText)) {
-                    closed = true;
-                    break;
-                }
-                lineReport(i);
-                content.append(line.toString());
-            }
-            if (!closed) // never closed: the rest of the file was its content; dropped
-                break;
-            if (kind.Kind == oMult) {
-                const QString name = names.Get(NameOf(startLine));
-                const int index = doc.FindMult(*container, name);
-                TInxBlock& mult = index < 0 ? doc.AddMult(*container, name) : container->Mults[index];
-                mult.Lines = std::move(content);
-            } else if (!container->HasComment) {
-                container->HasComment = true;
-                container->Comment.Name = NameOf(startLine).toString();
-                container->Comment.Lines = std::move(content);
-            }
-            break;
-        }
-        case oKeyPoint:
-        case oHeaderPoint:
-        case oPoint: // a marker's two tag lines
-            if (aLines.Next(line))
-                ++i;
-            break;
-        default:
-            if (kind.EndsSection)
-                header = nullptr;
-            break;
-        }
-        if (reporting)
-            DoProgress(start, 100, wait);
-        haveLine = aLines.Next(line);
-        ++i;
     }
 }
 

@@ -22,7 +22,6 @@ class TInxDocument; // the in-memory document (store/InxDocument.h)
 struct TInxContainer;
 struct TInxKey;
 struct TInxSection;
-class TLineCursor;
 
 class TManager
 {
@@ -104,7 +103,6 @@ private:
     void SetKey(const QString& aSection, const QString& aKey, const QString& aHeader, const TInxKey& aValue);
     const TInxKey& KeyForRead(const QString& aSection, const QString& aKey, const QString& aHeader,
                               const TInxKey& aDefault);
-    void ParseLines(TLineCursor& aLines, int aCount);
     QByteArray BuildFile();
     void DoProgress(int aProgress, int aMax, const QString& aID);
 
