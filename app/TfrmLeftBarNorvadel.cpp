@@ -1,9 +1,12 @@
 #include "app/TfrmLeftBarNorvadel.h"
 
+#include "app/TLinkLabel.h"
 #include "app/TcxTabManager.h"
 #include "app/TfrmApresentaNorvadel.h"
 #include "support/TfrmBasicConfig.h"
 #include "users/TfrmLogin.h"
+#include "users/TfrmRSenha.h"
+#include "users/TfrmRegLogin.h"
 
 #include <QGroupBox>
 
@@ -49,24 +52,33 @@ void TfrmLeftBarNorvadel::DocarLogin()
         return;
     }
     frmLogin = new TfrmLogin(this);
-    // The login form's logout and logon events are bound here to LogoutReaction and
-    // LogonReaction once the form offers them.
+    connect(frmLogin, &TfrmLogin::iDoOnLogout, this, &TfrmLeftBarNorvadel::LogoutReaction);
+    connect(frmLogin, &TfrmLogin::iDoOnLogon, this, &TfrmLeftBarNorvadel::LogonReaction);
     Tabs()->Docar(tab, frmLogin);
 }
 
 void TfrmLeftBarNorvadel::DocarRegistro(const QString& aParam)
 {
-    // The registration form (frmRegLogin) joins here: when it exists, iTipo := aParam and
-    // ShowTab("Registro de usuário", true); otherwise it is created (owner: the side bar), given
-    // iTipo := aParam and docked under "Registro de usuário".
-    Q_UNUSED(aParam);
+    const QString tab = QStringLiteral("Registro de usuário");
+    if (frmRegLogin) {
+        frmRegLogin->SetiTipo(aParam);
+        ShowTab(tab, true);
+        return;
+    }
+    frmRegLogin = new TfrmRegLogin(this);
+    frmRegLogin->SetiTipo(aParam);
+    Tabs()->Docar(tab, frmRegLogin);
 }
 
 void TfrmLeftBarNorvadel::DocarRecuperacao()
 {
-    // The password recovery form (frmRSenha) joins here: when it exists,
-    // ShowTab("Recuperação de senha", true); otherwise it is created (owner: the side bar) and
-    // docked under "Recuperação de senha".
+    const QString tab = QStringLiteral("Recuperação de senha");
+    if (frmRSenha) {
+        ShowTab(tab, true);
+        return;
+    }
+    frmRSenha = new TfrmRSenha(this);
+    Tabs()->Docar(tab, frmRSenha);
 }
 
 void TfrmLeftBarNorvadel::LogonReaction(QObject* aSender)
@@ -75,7 +87,9 @@ void TfrmLeftBarNorvadel::LogonReaction(QObject* aSender)
     if (frmApresentaNorvadel)
         frmApresentaNorvadel->Inicializa();
     // The bet groups screen (frmCadAposta) loads the user's groups here: Inicializa when it
-    // exists. The login form's link "Não sou registrado" is disabled here.
+    // exists.
+    if (frmLogin)
+        frmLogin->lblNaoRegistrado->setEnabled(false);
 }
 
 void TfrmLeftBarNorvadel::LogoutReaction(QObject* aSender)
@@ -83,7 +97,11 @@ void TfrmLeftBarNorvadel::LogoutReaction(QObject* aSender)
     Q_UNUSED(aSender);
     if (frmApresentaNorvadel)
         frmApresentaNorvadel->Clear();
-    // The bet groups screen (frmCadAposta) empties itself here: Clear when it exists. Then the
-    // login form's "Editar meu perfil" is disabled, its "Não sou registrado" enabled, and the
-    // registration form (frmRegLogin) cleared when it exists.
+    // The bet groups screen (frmCadAposta) empties itself here: Clear when it exists.
+    if (frmLogin) {
+        frmLogin->lblEditarPerfil->setEnabled(false);
+        frmLogin->lblNaoRegistrado->setEnabled(true);
+    }
+    if (frmRegLogin)
+        frmRegLogin->Clear();
 }

@@ -150,3 +150,9 @@ QString RegistrationCheckFailure(const TRegistration& aRequest)
         return problem;
     return QString();
 }
+
+QStringList SecretQuestions()
+{
+    return {QStringLiteral("Filme predileto"), QStringLiteral("Música favorita"),
+            QStringLiteral("Marca de carro favorita"), QStringLiteral("Frase favorita"), QStringLiteral("Outro")};
+}

@@ -76,3 +76,10 @@ QString RegistrationRefusal(const TRegistration& aRequest, const QStringList& aU
 // The checks of a registration in their order; the sentence of the first that fails, or an
 // empty text when every check passes.
 QString RegistrationCheckFailure(const TRegistration& aRequest);
+
+// The secret questions offered at registration and recovery, in their order; the first is
+// checked when a form starts.
+QStringList SecretQuestions();
+
+// What the password boxes hold when a form starts (masked on screen).
+inline const QString kSenhaPlaceholder = QStringLiteral("********");
