@@ -7,8 +7,9 @@
 //
 // Failures are recorded as status flags and never thrown, except: a typed read whose stored
 // value cannot be converted throws EConvertError; deciphering a mult line that is not
-// cipher text throws EConvertError; any operation but the typed writes on a store that has
-// no document (created with aLoad false, neither loaded nor cleared) throws EInvalidOpException.
+// cipher text throws EConvertError. A store that has no document (created with aLoad false,
+// neither loaded nor cleared) lists nothing, returns false from the typed writes and WriteMult,
+// fails its saves (stFileSaveFail) and throws EInvalidOpException from every other operation.
 
 #include "store/InxTypes.h"
 
@@ -16,7 +17,6 @@
 #include <QStringList>
 
 #include <memory>
-#include <vector>
 
 class TInxDocument; // the in-memory document (store/InxDocument.h)
 struct TInxContainer;
@@ -35,7 +35,8 @@ public:
     // FileName. "Self" reloads FileName. A missing or empty file gives an empty document.
     void Load(const QString& aFileName);
     // Writes the document to FileName (the argument is not used). A document without
-    // sections writes nothing. Sets stFileSaved or stFileSaveFail; never throws.
+    // sections writes nothing. Sets stFileSaved or stFileSaveFail; never throws. The file is
+    // replaced through a temporary file, so a failed save leaves the previous file whole.
     void Save(const QString& aFileName);
     void Clear();
 
