@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class TInxDocument; // the in-memory document (store/InxDocument.h)
 struct TInxContainer;
