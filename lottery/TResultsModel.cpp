@@ -122,9 +122,10 @@ int TResultsModel::HitCount(int aRow) const
 
 void TResultsModel::Clear()
 {
+    // The runs stay: a run paused while the grid is cleared goes on adding rows that refer to
+    // its index. Their texts are small next to the rows.
     FRows.clear();
     FRows.shrink_to_fit();
-    FRuns.clear();
     FBlocks.clear();
 }
 

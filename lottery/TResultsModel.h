@@ -78,7 +78,7 @@ public:
     // The hit count of a result row; -1 for other rows.
     int HitCount(int aRow) const;
 
-    // Empties the grid (one empty data row left) and forgets the runs.
+    // Empties the grid (one empty data row left), also while a run is paused.
     void Clear();
 
     // ResultRowInsert with texts: on top; a group heading (aGroupHeading) also gets a blank

@@ -188,6 +188,18 @@ void TestCheckEngine::pauseAndStopBetweenContests()
     QCOMPARE(engine.State(), stpStoped);
     QCOMPARE(results.RowCount(), 7 + 5 * 3);
 
+    // The grid may be cleared while a run is paused; the run then goes on into the empty grid.
+    engine.Start(entries, groups, {}, results, nullptr);
+    engine.Step();
+    engine.PlayToggle();
+    engine.Run([&] {
+        results.Clear();
+        engine.PlayToggle();
+    });
+    QCOMPARE(results.RowCount(), 4 * 3 + 1);
+    QCOMPARE(results.Cell(2, 2), QStringLiteral("01;02;03;04;05;06"));
+    QCOMPARE(results.Cell(10, 0), QStringLiteral("00004"));
+
     // Stop does nothing to a run that is not going.
     engine.Stop();
     engine.PlayToggle();
