@@ -52,6 +52,15 @@ QString Examine(const QString& aLine, std::vector<int>* aValues)
 
 } // namespace
 
+QString BetFromBoxes(const QStringList& aBoxes)
+{
+    QStringList numbers;
+    for (const QString& box : aBoxes)
+        if (!box.isEmpty())
+            numbers.append(box);
+    return numbers.join(u';');
+}
+
 QString BetProblem(const QString& aLine)
 {
     return Examine(aLine, nullptr);

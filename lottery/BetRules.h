@@ -11,6 +11,10 @@
 
 #include <vector>
 
+// The fifteen number boxes of the bet groups screen joined by ";" in box order, empty boxes
+// skipped; nothing is checked here (the line is checked when its group is stored).
+QString BetFromBoxes(const QStringList& aBoxes);
+
 // Why a line is not a bet; empty when it is one.
 QString BetProblem(const QString& aLine);
 

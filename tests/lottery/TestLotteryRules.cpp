@@ -45,6 +45,7 @@ class TestLotteryRules : public QObject
 private Q_SLOTS:
     void betRules_data();
     void betRules();
+    void betFromBoxes();
     void betLinesReportRejected();
     void groupNames_data();
     void groupNames();
@@ -105,6 +106,12 @@ void TestLotteryRules::betRules()
     QFETCH(QString, stored);
     QCOMPARE(BetStoredForm(line), stored);
     QCOMPARE(BetProblem(line).isEmpty(), !stored.isEmpty());
+}
+
+void TestLotteryRules::betFromBoxes()
+{
+    QCOMPARE(BetFromBoxes({"04", "", "15", "x", "", "60"}), QStringLiteral("04;15;x;60"));
+    QCOMPARE(BetFromBoxes({"", "", ""}), QString());
 }
 
 void TestLotteryRules::betLinesReportRejected()
