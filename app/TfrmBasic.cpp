@@ -11,6 +11,9 @@ TfrmBasic::TfrmBasic(QWidget* aParent) : QWidget(aParent)
 {
     setWindowTitle(QStringLiteral("Formulário Básico"));
     setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
     resize(796, 411);
 
     FrameTop1 = new TFrameTop(this);

@@ -169,13 +169,13 @@ void TfrmPrincipal::LayoutBuild()
     cxButton2->setText(QStringLiteral("Sessões escondidas"));
     cxButton2->setMenu(popupHidenSessions);
     cxButton2->setPopupMode(QToolButton::InstantPopup);
-    cxButton2->setFixedWidth(125);
+    cxButton2->setMinimumWidth(125);
     cxButton1 = new QToolButton(DockWinControl);
     cxButton1->setObjectName(QStringLiteral("cxButton1"));
     cxButton1->setText(QStringLiteral("Janelas Abertas"));
     cxButton1->setMenu(popupOpenedWindows);
     cxButton1->setPopupMode(QToolButton::InstantPopup);
-    cxButton1->setFixedWidth(125);
+    cxButton1->setMinimumWidth(125);
     buttonsRow->addWidget(cxButton2);
     buttonsRow->addWidget(cxButton1);
     strip->addLayout(buttonsRow);
@@ -183,6 +183,11 @@ void TfrmPrincipal::LayoutBuild()
 
     DockPanelMenu = new TDockPanel(QStringLiteral("DockPanelMenu"), QString(), dxDockSite1);
     DockPanelMenu->setAccessibleName(QStringLiteral("Menu"));
+    // The menu panel holds nothing: revealed, it must neither hide nor catch the clicks meant for
+    // the title bars of the screens below it.
+    DockPanelMenu->setAttribute(Qt::WA_TransparentForMouseEvents);
+    DockPanelMenu->setFrameShape(QFrame::NoFrame);
+    DockPanelMenu->setAutoFillBackground(false);
     DockPanelMenu->setAutoHide(true);
     connect(DockPanelMenu, &TDockPanel::Activated, this, &TfrmPrincipal::DockPanelMenuActivate);
     DockPanelUtils = new TDockPanel(QStringLiteral("DockPanelUtils"), QStringLiteral("Utilidades"), dxDockSite1);
@@ -346,6 +351,8 @@ void TfrmPrincipal::closeEvent(QCloseEvent* aEvent)
 bool TfrmPrincipal::eventFilter(QObject* aWatched, QEvent* aEvent)
 {
     const QEvent::Type type = aEvent->type();
+    if (type == QEvent::Resize && aWatched == DockPanelWorks)
+        PanelsPlace();
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::KeyPress)
         return QMainWindow::eventFilter(aWatched, aEvent);
     auto* widget = qobject_cast<QWidget*>(aWatched);

@@ -41,6 +41,7 @@ QPushButton[large="true"]:hover { background: qlineargradient(x1:0, y1:0, x2:0, 
 QPushButton[large="true"]:pressed { background: #c9e6d2; }
 QFrame#DockWinControl { background: #eef5f0; border-top: 1px solid #9cc7ab; }
 TDockPanel { background: white; border: 1px solid #9cc7ab; }
+TDockPanel#DockPanelMenu { background: transparent; border: none; }
 QWidget#DockCaption { background: #1f8a4c; color: white; }
 QWidget#DockCaption QLabel { color: white; font-weight: bold; }
 QLineEdit, QSpinBox, QDoubleSpinBox, QPlainTextEdit, QTextEdit {
