@@ -1,5 +1,6 @@
 #include "app/TfrmPrincipalNorvadel.h"
 
+#include "app/Dialogs.h"
 #include "app/TDockPanel.h"
 #include "app/TFrameTop.h"
 #include "app/TfrmApresentaNorvadel.h"
@@ -44,6 +45,11 @@ TfrmPrincipalNorvadel::~TfrmPrincipalNorvadel()
 {
     // The forms this window owns go with it; the side bar first, since its tabs hold forms.
     delete FLeftBar;
+    try {
+        QCoreApplication::quit();
+    } catch (...) {
+        Dialogs::Message(nullptr, QStringLiteral("Corrigir erro!"));
+    }
 }
 
 void TfrmPrincipalNorvadel::FormCreate()

@@ -3,8 +3,12 @@
 #include "app/Dialogs.h"
 #include "app/TFrameTop.h"
 #include "app/TfrmBasic.h"
+#include "app/TfrmDlgProgress.h"
+#include "app/TfrmSobreNorvadel.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -17,6 +21,10 @@ private Q_SLOTS:
     void mostraFormDocksIntoTheParent();
     void closeRunsTheHandlerEveryTime();
     void scriptedDialogsAnswerInOrder();
+    void progressDialogShowsNewestLineFirst();
+    void progressDialogCancel_data();
+    void progressDialogCancel();
+    void aboutBoxCaptionAndUpdate();
 };
 
 namespace {
@@ -78,6 +86,54 @@ void TestFormBases::scriptedDialogsAnswerInOrder()
     QCOMPARE(Dialogs::OpenFile(nullptr, QString(), QString(), QString()), QStringLiteral("/tmp/a.Result"));
     QCOMPARE(Dialogs::OpenFile(nullptr, QString(), QString(), QString()), QString()); // cancelled
     QCOMPARE(handler->Messages, QStringList({"um", "dois", "três"}));
+    Dialogs::SetHandler(nullptr);
+}
+
+void TestFormBases::progressDialogShowsNewestLineFirst()
+{
+    TfrmDlgProgress dialog;
+    dialog.set_iMin(0);
+    dialog.set_iMax(3);
+    dialog.MostraForm();
+    QCOMPARE(dialog.MemoText->toPlainText(), QString()); // the design-time text goes
+    for (const char* line : {"a", "b", "c"})
+        dialog.insLog(QString::fromLatin1(line));
+    QCOMPARE(dialog.MemoText->toPlainText(), "c\nb\na");
+    dialog.set_iPosicao(2);
+    QCOMPARE(dialog.pBar->value(), 2);
+}
+
+void TestFormBases::progressDialogCancel_data()
+{
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("cancel offered") << true;
+    QTest::newRow("no cancel button") << false;
+}
+
+void TestFormBases::progressDialogCancel()
+{
+    QFETCH(bool, offered);
+    TfrmDlgProgress dialog;
+    dialog.set_iBotao(offered);
+    dialog.MostraForm();
+    QCOMPARE(dialog.btCancelar->isVisible(), offered);
+    QCOMPARE(dialog._iResultado(), prNone);
+    if (!offered)
+        return;
+    QTest::mouseClick(dialog.btCancelar, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog._iResultado(), prCancel);
+}
+
+void TestFormBases::aboutBoxCaptionAndUpdate()
+{
+    auto handler = std::make_shared<Dialogs::TScriptedHandler>();
+    Dialogs::SetHandler(handler);
+    TfrmSobreNorvadel about;
+    about.set_iTitle(QStringLiteral("Norvadel"));
+    QCOMPARE(about.windowTitle(), "Sobre - Norvadel");
+    QTest::mouseClick(about.btnAtualizar, Qt::LeftButton);
+    QCOMPARE(handler->Messages, QStringList({"Não implementado nesta versão"}));
     Dialogs::SetHandler(nullptr);
 }
 

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void panelsRevealNearTheirEdge_data();
     void panelsRevealNearTheirEdge();
     void aboutAndHelpLinks();
+    void enterMovesTheFocusLikeTab();
     void endRequestClosesInOrder();
 };
 
@@ -521,6 +522,23 @@ void TestMainWindow::aboutAndHelpLinks()
     QCOMPARE(shell.Answers->Messages,
              QStringList({"Não implementado nesta versão",
                           "Arquivo de ajuda não encontrado: " + shell.Program(QStringLiteral("Norvadel.chm"))}));
+}
+
+void TestMainWindow::enterMovesTheFocusLikeTab()
+{
+    TShell shell;
+    TfrmPrincipalNorvadel* window = shell.Start();
+    window->dxDockSite1MouseMove(QPoint(10, 300));
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    frmBasicConfig->edtPathBasicBG->setFocus();
+    QTRY_VERIFY(frmBasicConfig->edtPathBasicBG->hasFocus());
+    QTest::keyClick(frmBasicConfig->edtPathBasicBG, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), frmBasicConfig->lblPersonalFolder);
+    // A button keeps its Enter.
+    frmBasicConfig->cxButton6->setFocus();
+    QTest::keyClick(frmBasicConfig->cxButton6, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), frmBasicConfig->cxButton6);
 }
 
 void TestMainWindow::endRequestClosesInOrder()
