@@ -7,6 +7,7 @@
 #include "app/TDockPanel.h"
 #include "app/TFrameTop.h"
 #include "app/TNorvadelApplication.h"
+#include "app/TPictureBox.h"
 #include "app/TWinSessionManager.h"
 #include "app/TWorkScreens.h"
 #include "app/TfrmApresentaNorvadel.h"
@@ -46,6 +47,8 @@ private Q_SLOTS:
     void dataFolder_data();
     void dataFolder();
     void sideBarDocksEachTabOnce();
+    void background_data();
+    void background();
     void pressesBeforeLoginGiveLoginMessages();
     void loginStateSetsWelcomeTitle();
     void workScreenOpensOnceThroughTheRecipe();
@@ -189,6 +192,37 @@ void TestMainWindow::sideBarDocksEachTabOnce()
     // The side bar waits hidden at the left edge.
     QVERIFY(window->DockPanelUtils->AutoHide());
     QVERIFY(!window->DockPanelUtils->isVisible());
+}
+
+void TestMainWindow::background_data()
+{
+    QTest::addColumn<QString>("bgPath"); // BGPath in BasicConfig.ini: "" for none
+    QTest::addColumn<bool>("bgJpg");     // a bg.jpg beside the program
+    QTest::addColumn<QString>("shown");  // the picture's file; "" for the designed one
+    QTest::newRow("designed picture") << "" << false << "";
+    QTest::newRow("bg.jpg beside the program") << "" << true << "program/bg.jpg";
+    QTest::newRow("picture of the settings") << "fundo.jpg" << true << "fundo.jpg";
+    QTest::newRow("missing picture of the settings") << "nada.jpg" << true << "";
+}
+
+void TestMainWindow::background()
+{
+    QFETCH(QString, bgPath);
+    QFETCH(bool, bgJpg);
+    QFETCH(QString, shown);
+    TShell shell;
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QDir().mkpath(shell.Program());
+    QVERIFY(picture.save(shell.Folder.filePath(QStringLiteral("fundo.jpg")), "JPG"));
+    if (bgJpg)
+        QVERIFY(picture.save(shell.Program(QStringLiteral("bg.jpg")), "JPG"));
+    if (!bgPath.isEmpty())
+        shell.ProgramFile(QStringLiteral("BasicConfig.ini"),
+                          "[BasicConfig]\r\nBGPath=" + shell.Folder.filePath(bgPath).toUtf8() + "\r\n");
+    TfrmPrincipalNorvadel* window = shell.Start();
+    QCOMPARE(window->IMGBasicBacgroud->FileName(), shown.isEmpty() ? QString() : shell.Folder.filePath(shown));
+    QVERIFY(!window->IMGBasicBacgroud->Picture().isNull());
 }
 
 void TestMainWindow::pressesBeforeLoginGiveLoginMessages()
