@@ -50,6 +50,7 @@ TfrmLogin::TfrmLogin(QWidget* aParent) : TfrmBasic(aParent)
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Login"));
+    setAccessibleName(windowTitle());
     FrameTop1->Titulo->setText(QStringLiteral("Login"));
     resize(217, 559);
 

@@ -36,6 +36,7 @@ TfrmRSenha::TfrmRSenha(QWidget* aParent) : TfrmBasic(aParent)
 {
     setObjectName(QStringLiteral("frmRSenha"));
     setWindowTitle(QStringLiteral("Recuperação de Senha"));
+    setAccessibleName(windowTitle());
     FrameTop1->Titulo->setText(QStringLiteral("Recuperação de Senha"));
     resize(214, 605);
 

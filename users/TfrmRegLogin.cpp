@@ -36,6 +36,7 @@ TfrmRegLogin::TfrmRegLogin(QWidget* aParent) : TfrmBasic(aParent)
 {
     setObjectName(QStringLiteral("frmRegLogin"));
     setWindowTitle(QStringLiteral("Registro de Login"));
+    setAccessibleName(windowTitle());
     FrameTop1->Titulo->setText(QStringLiteral("Registro de Login"));
     resize(213, 618);
 

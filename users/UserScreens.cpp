@@ -35,6 +35,7 @@ QTextEdit* ResultsBoxCreate(QWidget* aParent)
 {
     auto* box = new QTextEdit(aParent);
     box->setObjectName(QStringLiteral("cxrchdtResultados"));
+    box->setAccessibleName(QStringLiteral("Resultados"));
     box->setReadOnly(true);
     box->setAcceptRichText(false);
     return box;
