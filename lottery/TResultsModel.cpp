@@ -8,6 +8,12 @@
 
 #include <QFile>
 
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 #include <cstdio>
 #include <cstring>
 #include <future>
@@ -18,6 +24,36 @@ namespace {
 const QString kNone = QStringLiteral("None");
 
 } // namespace
+
+namespace {
+// Below this, the ordinary heap; above, whole pages of their own.
+constexpr std::size_t kLargeBlock = std::size_t(4) << 20;
+} // namespace
+
+void* LargeBlockAllocate(std::size_t aBytes)
+{
+#if defined(__linux__)
+    if (aBytes >= kLargeBlock) {
+        void* block = mmap(nullptr, aBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (block == MAP_FAILED)
+            throw std::bad_alloc();
+        madvise(block, aBytes, MADV_HUGEPAGE); // a hint: without huge pages the block still works
+        return block;
+    }
+#endif
+    return ::operator new(aBytes);
+}
+
+void LargeBlockFree(void* aBlock, std::size_t aBytes)
+{
+#if defined(__linux__)
+    if (aBytes >= kLargeBlock) {
+        munmap(aBlock, aBytes);
+        return;
+    }
+#endif
+    ::operator delete(aBlock);
+}
 
 void TCheckRun::ContestAdd(const QString& aNumber, const QString& aNumbers)
 {

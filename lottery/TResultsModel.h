@@ -23,6 +23,21 @@
 class TResultRowBytes;
 class TResultsFileWriter;
 
+// Memory for millions of rows: a large block is asked for in huge pages where the system
+// offers them, so that filling it costs a few dozen page faults instead of tens of thousands.
+void* LargeBlockAllocate(std::size_t aBytes);
+void LargeBlockFree(void* aBlock, std::size_t aBytes);
+
+template <class T> struct TLargeAllocator
+{
+    using value_type = T;
+    TLargeAllocator() = default;
+    template <class U> TLargeAllocator(const TLargeAllocator<U>&) {}
+    T* allocate(std::size_t aCount) { return static_cast<T*>(LargeBlockAllocate(aCount * sizeof(T))); }
+    void deallocate(T* aBlock, std::size_t aCount) { LargeBlockFree(aBlock, aCount * sizeof(T)); }
+    template <class U> bool operator==(const TLargeAllocator<U>&) const { return true; }
+};
+
 // What the rows of one check run refer to.
 struct TCheckRun
 {
@@ -138,7 +153,7 @@ private:
     QString TextCell(const TRow& aRow, int aColumn) const;
     void TextRowPush(std::uint32_t aBlock, qsizetype aOffset, qsizetype aLength);
 
-    std::vector<TRow> FRows; // bottom first
+    std::vector<TRow, TLargeAllocator<TRow>> FRows; // bottom first
     std::vector<std::shared_ptr<const TCheckRun>> FRuns;
     std::vector<TTextBlock> FBlocks;
 };
