@@ -1,5 +1,6 @@
 #include "app/TNorvadelApplication.h"
 
+#include "app/Dialogs.h"
 #include "support/TMyException.h"
 
 #include <QIcon>
@@ -71,8 +72,9 @@ bool TNorvadelApplication::notify(QObject* aReceiver, QEvent* aEvent)
     } catch (const std::exception& e) {
         Handle(e, aReceiver);
     } catch (...) {
-        // Not an exception object at all: logged as an unknown exception.
+        // Not an exception object at all: the user is told, and the log keeps it too.
         LogErrorMessage(QStringLiteral("Exceção desconhecida."));
+        Dialogs::Message(nullptr, QStringLiteral("Exceção desconhecida."));
     }
     return false;
 }

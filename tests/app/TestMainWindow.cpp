@@ -322,22 +322,29 @@ void TestMainWindow::controlPanelDocksItsWindows()
 
 void TestMainWindow::handlerExceptionIsLoggedAndWindowGoesOn_data()
 {
-    QTest::addColumn<bool>("silent");
-    QTest::newRow("conversion error") << false;
-    QTest::newRow("silent abort") << true;
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("logged"); // the detail line of the new log entry; "" for no entry
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("conversion error") << 0 << "Erro de Conversão de tipos." << QStringList();
+    QTest::newRow("silent abort") << 1 << "" << QStringList();
+    QTest::newRow("not an exception object") << 2 << "Exceção desconhecida." << QStringList({"Exceção desconhecida."});
 }
 
 void TestMainWindow::handlerExceptionIsLoggedAndWindowGoesOn()
 {
-    QFETCH(bool, silent);
+    QFETCH(int, kind);
+    QFETCH(QString, logged);
+    QFETCH(QStringList, told);
     TShell shell;
     TfrmPrincipalNorvadel* window = shell.Start();
     RegisterWorkScreen({QStringLiteral("btnLancaConcurso"),
                         QStringLiteral("Lança Concurso"),
                         QStringLiteral("Cadastro de concursos"),
-                        [silent](QWidget*) -> TfrmBasic* {
-                            if (silent)
+                        [kind](QWidget*) -> TfrmBasic* {
+                            if (kind == 1)
                                 throw EAbort(QStringLiteral("parar"));
+                            if (kind == 2)
+                                throw 42;
                             throw EConvertError(QStringLiteral("'x' não é um número"));
                         },
                         {}});
@@ -345,12 +352,12 @@ void TestMainWindow::handlerExceptionIsLoggedAndWindowGoesOn()
     const QString before = shell.ProgramText(QStringLiteral("Log.log"));
     QTest::mouseClick(shell.Find<QPushButton>(QStringLiteral("btnLancaConcurso")), Qt::LeftButton);
     const QString after = shell.ProgramText(QStringLiteral("Log.log"));
-    if (silent) {
+    if (logged.isEmpty())
         QCOMPARE(after, before);
-    } else {
-        QVERIFY2(after.contains(QStringLiteral("-Exception=Ocorreu uma exceção\r\nErro de Conversão de tipos.\r\n")),
+    else
+        QVERIFY2(after.contains(QStringLiteral("-Exception=Ocorreu uma exceção\r\n") + logged + QStringLiteral("\r\n")),
                  qPrintable(after));
-    }
+    QCOMPARE(shell.Answers->Messages, told);
     // The window goes on with the next event.
     QTest::mouseClick(shell.Find<QPushButton>(QStringLiteral("btnOneButton")), Qt::LeftButton);
     QCOMPARE(NewsLines(shell), QStringList({"Não implementado nesta versão"}));
