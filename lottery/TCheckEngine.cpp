@@ -100,6 +100,9 @@ void TCheckEngine::ResultsFileRun(const QString& aFileName, std::array<std::int6
         counts.resize(std::max<std::size_t>(counts.size(), group.second));
     const bool anySummary =
         FSummary && std::find(FSummaryLevels.begin(), FSummaryLevels.end(), true) != FSummaryLevels.end();
+    std::array<bool, 8> wanted{}; // by hit count: one well-predicted test per bet
+    for (int n = 0; n < 8; ++n)
+        wanted[std::size_t(n)] = SummaryWanted(n);
     TResultsFileWriter out(aFileName);
     out.RunAdd(*FRun);
     const TCheckRun& run = *FRun;
@@ -131,7 +134,7 @@ void TCheckEngine::ResultsFileRun(const QString& aFileName, std::array<std::int6
                     aLevelCounts[n] += tally[0][n] + tally[1][n] + tally[2][n] + tally[3][n];
                 if (anySummary)
                     for (b = 0; b < count; ++b)
-                        if (SummaryWanted(counts[b]))
+                        if (wanted[counts[b]])
                             copies.push_back(
                                 {contestIndex, first + b, {contest.Mask & FBetMasks[first + b], counts[b], true}});
                 continue;
