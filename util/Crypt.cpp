@@ -45,7 +45,14 @@ int HexGroup(const QString& aText, qsizetype aPos)
 
 void AppendHex(QString& aOut, int aValue)
 {
-    aOut += QString::number(aValue, 16).toUpper().rightJustified(2, u'0');
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    if (aValue < 256) {
+        aOut += QChar(kDigits[aValue >> 4]);
+        aOut += QChar(kDigits[aValue & 15]);
+        return;
+    }
+    // Only a user key part with characters beyond code 255 gets here.
+    aOut += QString::number(aValue, 16).toUpper();
 }
 } // namespace
 
