@@ -14,6 +14,8 @@ TQuestionList::TQuestionList(QWidget* aParent) : QListWidget(aParent)
         item->setCheckState(Qt::Unchecked);
     }
     item(0)->setCheckState(Qt::Checked);
+    // Every question shows, and no more room is taken.
+    setFixedHeight(sizeHintForRow(0) * count() + 2 * frameWidth() + 4);
     connect(this, &QListWidget::itemChanged, this, &TQuestionList::lst1ClickCheck);
 }
 

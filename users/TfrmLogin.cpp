@@ -12,7 +12,6 @@
 #include "util/TextUtils.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,17 +23,6 @@ QPointer<TfrmLogin> frmLogin;
 namespace {
 const QString kLogar = QStringLiteral("Logar");
 const QString kSair = QStringLiteral("Sair");
-
-QLineEdit* AddField(QVBoxLayout* aLayout, const QString& aLabel, const QString& aName)
-{
-    auto* label = new QLabel(aLabel);
-    auto* edit = new QLineEdit;
-    edit->setObjectName(aName);
-    label->setBuddy(edit);
-    aLayout->addWidget(label);
-    aLayout->addWidget(edit);
-    return edit;
-}
 
 QListWidget* AddList(QVBoxLayout* aLayout, const QString& aName)
 {
@@ -54,12 +42,12 @@ TfrmLogin::TfrmLogin(QWidget* aParent) : TfrmBasic(aParent)
     FrameTop1->Titulo->setText(QStringLiteral("Login"));
     resize(217, 559);
 
-    auto* logon = new QGroupBox(QStringLiteral(" Logon "));
-    auto* logonLayout = new QVBoxLayout(logon);
-    edtLoginName = AddField(logonLayout, QStringLiteral("Nome de login *"), QStringLiteral("edtLoginName"));
-    edtLoginEmpresa = AddField(logonLayout, QStringLiteral("Empresa"), QStringLiteral("edtLoginEmpresa"));
-    edtLoginEMail = AddField(logonLayout, QStringLiteral("e-Mail"), QStringLiteral("edtLoginEMail"));
-    edtLoginSenha = AddField(logonLayout, QStringLiteral("Senha *"), QStringLiteral("edtLoginSenha"));
+    QVBoxLayout* body = SideBarBody(this);
+    QVBoxLayout* logonLayout = SideBarGroup(QStringLiteral(" Logon "), body);
+    edtLoginName = LabeledEdit(logonLayout, QStringLiteral("Nome de login *"), QStringLiteral("edtLoginName"));
+    edtLoginEmpresa = LabeledEdit(logonLayout, QStringLiteral("Empresa"), QStringLiteral("edtLoginEmpresa"));
+    edtLoginEMail = LabeledEdit(logonLayout, QStringLiteral("e-Mail"), QStringLiteral("edtLoginEMail"));
+    edtLoginSenha = LabeledEdit(logonLayout, QStringLiteral("Senha *"), QStringLiteral("edtLoginSenha"));
     edtLoginSenha->setEchoMode(QLineEdit::Password);
     edtLoginSenha->setText(kSenhaPlaceholder);
 
@@ -77,21 +65,18 @@ TfrmLogin::TfrmLogin(QWidget* aParent) : TfrmBasic(aParent)
     chkErrar3 = new QCheckBox(QStringLiteral("Errar 3x recuperar a senha"));
     chkErrar3->setObjectName(QStringLiteral("chkErrar3"));
     chkErrar3->setChecked(true);
+    for (TLinkLabel* link : {lblEsqueciSenha, lblNaoRegistrado, lblEditarPerfil})
+        LinkDisabledLook(link);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{lblEsqueciSenha, lblNaoRegistrado, lblEditarPerfil, chkErrar3})
         logonLayout->addWidget(widget);
 
-    auto* users = new QGroupBox(QStringLiteral(" Usuários "));
-    auto* usersLayout = new QVBoxLayout(users);
+    QVBoxLayout* usersLayout = SideBarGroup(QStringLiteral(" Usuários "), body, 1);
     cxLstBoxListaUltimosUsrs = AddList(usersLayout, QStringLiteral("cxLstBoxListaUltimosUsrs"));
     // Five rows show; the list never holds more.
     cxLstBoxListaUltimosUsrs->setMaximumHeight(5 * cxLstBoxListaUltimosUsrs->fontMetrics().height() + 12);
     cxLstBoxListaUsuario = AddList(usersLayout, QStringLiteral("cxLstBoxListaUsuario"));
     cxLstBoxListaUsuario->setMinimumHeight(120);
-
-    auto* layout = ScrollingBody(ClientArea());
-    layout->addWidget(logon);
-    layout->addWidget(users, 1);
 
     connect(btnLogar, &QPushButton::clicked, this, &TfrmLogin::btnLogarClick);
     connect(cxLstBoxListaUltimosUsrs, &QListWidget::itemClicked, this, &TfrmLogin::cxLstBoxListaUsuarioClick);

@@ -10,7 +10,6 @@
 #include "util/TextUtils.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,19 +17,6 @@
 #include <QVBoxLayout>
 
 QPointer<TfrmRSenha> frmRSenha;
-
-namespace {
-QLineEdit* AddField(QVBoxLayout* aLayout, const QString& aLabel, const QString& aName)
-{
-    auto* label = new QLabel(aLabel);
-    auto* edit = new QLineEdit;
-    edit->setObjectName(aName);
-    label->setBuddy(edit);
-    aLayout->addWidget(label);
-    aLayout->addWidget(edit);
-    return edit;
-}
-} // namespace
 
 TfrmRSenha::TfrmRSenha(QWidget* aParent) : TfrmBasic(aParent)
 {
@@ -40,10 +26,10 @@ TfrmRSenha::TfrmRSenha(QWidget* aParent) : TfrmBasic(aParent)
     FrameTop1->Titulo->setText(QStringLiteral("Recuperação de Senha"));
     resize(214, 605);
 
-    auto* recovery = new QGroupBox(QStringLiteral(" Recuperação "));
-    auto* recoveryLayout = new QVBoxLayout(recovery);
-    cxtxtdtEmail = AddField(recoveryLayout, QStringLiteral("Nome de login *"), QStringLiteral("cxtxtdtEmail"));
-    cxtxtdtResposta = AddField(recoveryLayout, QStringLiteral("Resposta"), QStringLiteral("cxtxtdtResposta"));
+    QVBoxLayout* body = SideBarBody(this);
+    QVBoxLayout* recoveryLayout = SideBarGroup(QStringLiteral(" Recuperação "), body);
+    cxtxtdtEmail = LabeledEdit(recoveryLayout, QStringLiteral("Nome de login *"), QStringLiteral("cxtxtdtEmail"));
+    cxtxtdtResposta = LabeledEdit(recoveryLayout, QStringLiteral("Resposta"), QStringLiteral("cxtxtdtResposta"));
     auto* questionLabel = new QLabel(QStringLiteral("Pergunta"));
     lst1 = new TQuestionList;
     questionLabel->setBuddy(lst1);
@@ -52,7 +38,7 @@ TfrmRSenha::TfrmRSenha(QWidget* aParent) : TfrmBasic(aParent)
     chkMostrarSenha = new QCheckBox(QStringLiteral("Mostrar Senha"));
     chkMostrarSenha->setObjectName(QStringLiteral("chkMostrarSenha"));
     recoveryLayout->addWidget(chkMostrarSenha);
-    cxtxtdtSenha = AddField(recoveryLayout, QStringLiteral("Senha *"), QStringLiteral("cxtxtdtSenha"));
+    cxtxtdtSenha = LabeledEdit(recoveryLayout, QStringLiteral("Senha *"), QStringLiteral("cxtxtdtSenha"));
     cxtxtdtSenha->setReadOnly(true);
     cxtxtdtSenha->setEchoMode(QLineEdit::Password);
     cxtxtdtSenha->setFocusPolicy(Qt::ClickFocus);
@@ -61,15 +47,10 @@ TfrmRSenha::TfrmRSenha(QWidget* aParent) : TfrmBasic(aParent)
     btnRecuperar->setObjectName(QStringLiteral("btnRecuperar"));
     recoveryLayout->addWidget(btnRecuperar);
 
-    auto* results = new QGroupBox(QStringLiteral(" Resultados "));
-    auto* resultsLayout = new QVBoxLayout(results);
-    cxrchdtResultados = ResultsBoxCreate(results);
+    QVBoxLayout* resultsLayout = SideBarGroup(QStringLiteral(" Resultados "), body, 1);
+    cxrchdtResultados = ResultsBoxCreate(nullptr);
     cxrchdtResultados->setMinimumHeight(120);
     resultsLayout->addWidget(cxrchdtResultados);
-
-    auto* layout = ScrollingBody(ClientArea());
-    layout->addWidget(recovery);
-    layout->addWidget(results, 1);
 
     connect(btnRecuperar, &QPushButton::clicked, this, &TfrmRSenha::btnRecuperarClick);
     connect(chkMostrarSenha, &QCheckBox::toggled, this, &TfrmRSenha::chkMostrarSenhaPropertiesChange);

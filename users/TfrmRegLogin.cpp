@@ -10,7 +10,6 @@
 #include "users/UserScreens.h"
 #include "util/Globals.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,19 +17,6 @@
 #include <QVBoxLayout>
 
 QPointer<TfrmRegLogin> frmRegLogin;
-
-namespace {
-QLineEdit* AddField(QVBoxLayout* aLayout, const QString& aLabel, const QString& aName)
-{
-    auto* label = new QLabel(aLabel);
-    auto* edit = new QLineEdit;
-    edit->setObjectName(aName);
-    label->setBuddy(edit);
-    aLayout->addWidget(label);
-    aLayout->addWidget(edit);
-    return edit;
-}
-} // namespace
 
 TfrmRegLogin::TfrmRegLogin(QWidget* aParent) : TfrmBasic(aParent)
 {
@@ -40,13 +26,14 @@ TfrmRegLogin::TfrmRegLogin(QWidget* aParent) : TfrmBasic(aParent)
     FrameTop1->Titulo->setText(QStringLiteral("Registro de Login"));
     resize(213, 618);
 
-    auto* form = new QGroupBox(QStringLiteral(" Formulário de Registro de Login"));
-    auto* formLayout = new QVBoxLayout(form);
-    cxtxtdtNome = AddField(formLayout, QStringLiteral("Nome de login *"), QStringLiteral("cxtxtdtNome"));
-    cxtxtdtEmpresa = AddField(formLayout, QStringLiteral("Empresa *"), QStringLiteral("cxtxtdtEmpresa"));
-    cxtxtdtemail = AddField(formLayout, QStringLiteral("e-Mail *"), QStringLiteral("cxtxtdtemail"));
-    cxtxtdtSenha = AddField(formLayout, QStringLiteral("Senha *"), QStringLiteral("cxtxtdtSenha"));
-    cxtxtdtSenhaAgain = AddField(formLayout, QStringLiteral("Repita a Senha *"), QStringLiteral("cxtxtdtSenhaAgain"));
+    QVBoxLayout* body = SideBarBody(this);
+    QVBoxLayout* formLayout = SideBarGroup(QStringLiteral(" Formulário de Registro de Login"), body);
+    cxtxtdtNome = LabeledEdit(formLayout, QStringLiteral("Nome de login *"), QStringLiteral("cxtxtdtNome"));
+    cxtxtdtEmpresa = LabeledEdit(formLayout, QStringLiteral("Empresa *"), QStringLiteral("cxtxtdtEmpresa"));
+    cxtxtdtemail = LabeledEdit(formLayout, QStringLiteral("e-Mail *"), QStringLiteral("cxtxtdtemail"));
+    cxtxtdtSenha = LabeledEdit(formLayout, QStringLiteral("Senha *"), QStringLiteral("cxtxtdtSenha"));
+    cxtxtdtSenhaAgain =
+        LabeledEdit(formLayout, QStringLiteral("Repita a Senha *"), QStringLiteral("cxtxtdtSenhaAgain"));
     for (QLineEdit* password : {cxtxtdtSenha, cxtxtdtSenhaAgain}) {
         password->setEchoMode(QLineEdit::Password);
         password->setText(kSenhaPlaceholder);
@@ -56,24 +43,20 @@ TfrmRegLogin::TfrmRegLogin(QWidget* aParent) : TfrmBasic(aParent)
     questionLabel->setBuddy(lst1);
     formLayout->addWidget(questionLabel);
     formLayout->addWidget(lst1);
-    cxtxtdtResposta = AddField(formLayout, QStringLiteral("Resposta *"), QStringLiteral("cxtxtdtResposta"));
+    cxtxtdtResposta = LabeledEdit(formLayout, QStringLiteral("Resposta *"), QStringLiteral("cxtxtdtResposta"));
     btnRegistrar = new QPushButton(QStringLiteral("Registrar"));
     btnRegistrar->setObjectName(QStringLiteral("btnRegistrar"));
     formLayout->addWidget(btnRegistrar);
     lblNaoConsigo = new QLabel(QStringLiteral("Porque não consigo registrar-me"));
     lblNaoConsigo->setObjectName(QStringLiteral("lblNaoConsigo"));
+    lblNaoConsigo->setWordWrap(true);
     lblNaoConsigo->setStyleSheet(QStringLiteral("color: #1a4fd6; text-decoration: underline;"));
     formLayout->addWidget(lblNaoConsigo);
 
-    auto* results = new QGroupBox(QStringLiteral(" Resultados "));
-    auto* resultsLayout = new QVBoxLayout(results);
-    cxrchdtResultados = ResultsBoxCreate(results);
+    QVBoxLayout* resultsLayout = SideBarGroup(QStringLiteral(" Resultados "), body, 1);
+    cxrchdtResultados = ResultsBoxCreate(nullptr);
     cxrchdtResultados->setMinimumHeight(120);
     resultsLayout->addWidget(cxrchdtResultados);
-
-    auto* layout = ScrollingBody(ClientArea());
-    layout->addWidget(form);
-    layout->addWidget(results, 1);
 
     connect(btnRegistrar, &QPushButton::clicked, this, &TfrmRegLogin::btnRegistrarClick);
 

@@ -1,8 +1,15 @@
 #include "users/UserScreens.h"
 
+#include "app/TFrameTop.h"
+#include "app/TLinkLabel.h"
+#include "app/TfrmBasic.h"
 #include "app/TfrmLeftBar.h"
 #include "app/TfrmPrincipal.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -41,17 +48,46 @@ QTextEdit* ResultsBoxCreate(QWidget* aParent)
     return box;
 }
 
-QVBoxLayout* ScrollingBody(QWidget* aClientArea)
+QVBoxLayout* SideBarBody(TfrmBasic* aForm)
 {
-    auto* scroll = new QScrollArea(aClientArea);
+    aForm->FrameTop1->btnCloseForm->hide();
+    auto* scroll = new QScrollArea(aForm->ClientArea());
     scroll->setObjectName(QStringLiteral("ScrollBody"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget;
     scroll->setWidget(content);
-    auto* outer = new QVBoxLayout(aClientArea);
+    auto* outer = new QVBoxLayout(aForm->ClientArea());
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
-    return new QVBoxLayout(content);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(2, 2, 2, 2);
+    return layout;
+}
+
+QVBoxLayout* SideBarGroup(const QString& aTitle, QVBoxLayout* aBody, int aStretch)
+{
+    auto* group = new QGroupBox(aTitle);
+    group->setMinimumWidth(120);
+    aBody->addWidget(group, aStretch);
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(6, 6, 6, 6);
+    return layout;
+}
+
+QLineEdit* LabeledEdit(QVBoxLayout* aLayout, const QString& aLabel, const QString& aName)
+{
+    auto* label = new QLabel(aLabel);
+    auto* edit = new QLineEdit;
+    edit->setObjectName(aName);
+    label->setBuddy(edit);
+    aLayout->addWidget(label);
+    aLayout->addWidget(edit);
+    return edit;
+}
+
+void LinkDisabledLook(TLinkLabel* aLink)
+{
+    aLink->setStyleSheet(QStringLiteral("QLabel { %1 } QLabel:disabled { color: palette(mid); text-decoration: none; }")
+                             .arg(aLink->styleSheet()));
 }

@@ -5,7 +5,10 @@
 
 #include <QString>
 
+class QLineEdit;
 class QTextEdit;
+class TLinkLabel;
+class TfrmBasic;
 class QVBoxLayout;
 class QWidget;
 class TfrmPrincipal;
@@ -19,9 +22,20 @@ void SideTabOpen(const QWidget* aFrom, const QString& aTab, const QString& aPara
 // Brings the side bar's tab aTab forward.
 void SideTabShow(const QWidget* aFrom, const QString& aTab);
 
-// The layout of aClientArea's content. The content scrolls when the side bar is shorter than
-// the screen, so that no control is squeezed out of reach.
-QVBoxLayout* ScrollingBody(QWidget* aClientArea);
+// Sets up aForm for a tab of the side bar and gives the layout of its content. The content
+// scrolls when the side bar is smaller than the form, so that no control is squeezed out of
+// reach. The title frame's close button is hidden: a side bar tab stays for the whole run.
+QVBoxLayout* SideBarBody(TfrmBasic* aForm);
+
+// A group box of a side bar form with its layout. It may be narrower than its title (which is
+// then cut), so that a narrow side bar needs no sideways scrolling.
+QVBoxLayout* SideBarGroup(const QString& aTitle, QVBoxLayout* aBody, int aStretch = 0);
+
+// A text box named aName under the label aLabel (its buddy, which also names it for assistive tools).
+QLineEdit* LabeledEdit(QVBoxLayout* aLayout, const QString& aLabel, const QString& aName);
+
+// A link that is disabled looks disabled (greyed, not underlined).
+void LinkDisabledLook(TLinkLabel* aLink);
 
 // The results box of the registration and recovery screens: read-only, newest line on top.
 QTextEdit* ResultsBoxCreate(QWidget* aParent);
