@@ -387,13 +387,15 @@ void TestCheckEngine::rowsAreCompact()
     for (int c = 0; c < 200; ++c)
         entries.push_back({QString::number(c).rightJustified(5, u'0'), "04;15;23;38;41;60", Qt::Checked});
     std::vector<TBetGroup> groups{{"G", {}}};
-    for (int b = 0; b < 100; ++b)
+    // Enough rows (some 5 MB) for the rows to be kept in a large block of their own.
+    for (int b = 0; b < 1000; ++b)
         groups[0].Bets.append("01;02;03;04;05;06;07;08;09;10;11;12;13;14;15");
     TResultsModel results;
     TCheckEngine engine;
     engine.Start(entries, groups, {}, results, nullptr);
     engine.Run();
-    QCOMPARE(results.RowCount(), 200 * 102 + 1);
+    QCOMPARE(results.RowCount(), 200 * 1002 + 1);
+    QCOMPARE(results.Cell(200 * 1002 - 1, 3), QStringLiteral("04;15"));
     QVERIFY2(results.RowBytes() <= std::size_t(results.RowCount()) * 64,
              qPrintable(QString::number(results.RowBytes())));
 }
