@@ -58,6 +58,7 @@ private Q_SLOTS:
     void registrationRefusesWhatTheFileCannotHold();
     void registrationNeverRewritesAnotherAccount();
     void profileEditRewritesOnlyTheOwnAccount();
+    void registrationReportsAFileItCannotWrite();
     void recovery();
 
 private:
@@ -530,6 +531,21 @@ void TestUserScreens::profileEditRewritesOnlyTheOwnAccount()
     QCOMPARE(logins.PublicInfo(QStringLiteral("Bia")).Empresa, QStringLiteral("Loja de Bia"));
     QCOMPARE(logins.CheckLogin(QStringLiteral("Ana"), QStringLiteral("nova"), QStringLiteral("Ana")), lrOK);
     QCOMPARE(logins.CheckLogin(QStringLiteral("Bia"), QStringLiteral("b"), QStringLiteral("Bia")), lrOK);
+}
+
+void TestUserScreens::registrationReportsAFileItCannotWrite()
+{
+    // A folder where the account file should be: nothing can be written there.
+    QVERIFY(QDir().mkpath(LoginsPath()));
+    STEP(ClickLink("lblNaoRegistrado"));
+    for (const char* name : {"cxtxtdtNome", "cxtxtdtEmpresa", "cxtxtdtemail", "cxtxtdtResposta"})
+        Reg<QLineEdit>(name)->setText(QStringLiteral("ok"));
+    Reg<QPushButton>("btnRegistrar")->click();
+    QCOMPARE(ResultLines(frmRegLogin),
+             QStringList({"Não foi possível gravar o arquivo de usuários. Processo abortado!", "Iniciando registro!"}));
+    QCOMPARE(CurrentTab(), QStringLiteral("Registro de usuário"));
+    QVERIFY(Rows("cxLstBoxListaUsuario").isEmpty());
+    QVERIFY(QDir().rmdir(LoginsPath()));
 }
 
 void TestUserScreens::recovery()
