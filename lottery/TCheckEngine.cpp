@@ -98,8 +98,6 @@ void TCheckEngine::ResultsFileRun(const QString& aFileName, std::array<std::int6
     std::vector<std::uint8_t> counts;
     for (const auto& group : FGroupBets)
         counts.resize(std::max<std::size_t>(counts.size(), group.second));
-    const bool anySummary =
-        FSummary && std::find(FSummaryLevels.begin(), FSummaryLevels.end(), true) != FSummaryLevels.end();
     std::array<bool, 8> wanted{}; // by hit count: one well-predicted test per bet
     for (int n = 0; n < 8; ++n)
         wanted[std::size_t(n)] = SummaryWanted(n);
@@ -119,24 +117,18 @@ void TCheckEngine::ResultsFileRun(const QString& aFileName, std::array<std::int6
             if (contest.ByMask && FGroupPlain[g] &&
                 out.ResultsPlain(0, contestIndex, first, count, FBetMasks.data() + first, contest.Mask,
                                  counts.data())) {
-                // Four tallies side by side, so that equal counts in a row do not wait on one another.
+                // Four tallies side by side, so that equal counts in a row do not wait on one another;
+                // summary copies are rare, so their test is well predicted.
                 std::uint32_t tally[4][8] = {};
-                std::uint32_t b = 0;
-                for (; b + 4 <= count; b += 4) {
-                    ++tally[0][counts[b]];
-                    ++tally[1][counts[b + 1]];
-                    ++tally[2][counts[b + 2]];
-                    ++tally[3][counts[b + 3]];
+                for (std::uint32_t b = 0; b < count; ++b) {
+                    const std::uint8_t hitCount = counts[b];
+                    ++tally[b & 3][hitCount];
+                    if (wanted[hitCount])
+                        copies.push_back(
+                            {contestIndex, first + b, {contest.Mask & FBetMasks[first + b], hitCount, true}});
                 }
-                for (; b < count; ++b)
-                    ++tally[0][counts[b]];
                 for (std::size_t n = 0; n <= 6; ++n)
                     aLevelCounts[n] += tally[0][n] + tally[1][n] + tally[2][n] + tally[3][n];
-                if (anySummary)
-                    for (b = 0; b < count; ++b)
-                        if (wanted[counts[b]])
-                            copies.push_back(
-                                {contestIndex, first + b, {contest.Mask & FBetMasks[first + b], counts[b], true}});
                 continue;
             }
             for (std::uint32_t b = first; b < first + count; ++b) {

@@ -55,9 +55,8 @@ TResultsFileWriter::TResultsFileWriter(const QString& aFileName)
     if (!FFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         Fail(FFile.errorString());
     FDevice = &FFile;
-    for (auto& buffer : FBuffers)
-        buffer.resize(kBufferSize + kSlack);
-    FData = FBuffers[0].data();
+    FBuffer.resize(kBufferSize + kSlack);
+    FData = FBuffer.data();
 }
 
 TResultsFileWriter::TResultsFileWriter(QIODevice& aDevice, const QByteArray& aLineEnd)
@@ -66,21 +65,12 @@ TResultsFileWriter::TResultsFileWriter(QIODevice& aDevice, const QByteArray& aLi
     FLineEnd2[0] = aLineEnd.isEmpty() ? '\0' : aLineEnd[0];
     FLineEnd2[1] = aLineEnd.size() > 1 ? aLineEnd[1] : '\0';
     FLineEndSize = std::size_t(std::min<qsizetype>(aLineEnd.size(), 2));
-    for (auto& buffer : FBuffers)
-        buffer.resize(kBufferSize + kSlack);
-    FData = FBuffers[0].data();
+    FBuffer.resize(kBufferSize + kSlack);
+    FData = FBuffer.data();
 }
 
 TResultsFileWriter::~TResultsFileWriter()
 {
-    if (FThread.joinable()) {
-        {
-            std::lock_guard<std::mutex> lock(FMutex);
-            FQuit = true;
-        }
-        FChanged.notify_all();
-        FThread.join();
-    }
     if (!FCommitted && !FFileName.isEmpty()) {
         FFile.close();
         QFile::remove(FTemporary);
@@ -214,7 +204,6 @@ void TResultsFileWriter::Texts(const TResultTexts& aTexts)
 void TResultsFileWriter::Commit()
 {
     Flush();
-    WaitPending();
     if (FFailed)
         Fail(FDevice->errorString());
     if (FFileName.isEmpty()) {
@@ -231,7 +220,6 @@ void TResultsFileWriter::Append(const char* aData, std::size_t aSize)
 {
     if (aSize > kBufferSize) {
         Flush();
-        WaitPending();
         Write(aData, aSize);
         return;
     }
@@ -241,42 +229,8 @@ void TResultsFileWriter::Append(const char* aData, std::size_t aSize)
 
 void TResultsFileWriter::Flush()
 {
-    WaitPending();
-    if (FUsed == 0)
-        return;
-    if (!FThread.joinable())
-        FThread = std::thread([this] { WritingLoop(); });
-    {
-        std::lock_guard<std::mutex> lock(FMutex);
-        FJobData = FData;
-        FJobSize = FUsed;
-        FJob = true;
-    }
-    FChanged.notify_all();
-    FCurrent ^= 1;
-    FData = FBuffers[std::size_t(FCurrent)].data();
+    Write(FData, FUsed);
     FUsed = 0;
-}
-
-void TResultsFileWriter::WaitPending()
-{
-    std::unique_lock<std::mutex> lock(FMutex);
-    FChanged.wait(lock, [this] { return !FJob; });
-}
-
-void TResultsFileWriter::WritingLoop()
-{
-    std::unique_lock<std::mutex> lock(FMutex);
-    for (;;) {
-        FChanged.wait(lock, [this] { return FJob || FQuit; });
-        if (!FJob)
-            return;
-        lock.unlock();
-        Write(FJobData, FJobSize);
-        lock.lock();
-        FJob = false;
-        FChanged.notify_all();
-    }
 }
 
 void TResultsFileWriter::Write(const char* aData, std::size_t aSize)
