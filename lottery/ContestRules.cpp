@@ -143,7 +143,14 @@ QString ContestImportLine(const QString& aLine, TContestRow& aRow)
         for (int i = 0; i <= kDrawn; ++i)
             IsWholeNumber(all[i], values[i]);
     }
-    aRow.Number = PadLike(values[0], 99999);
+    if (values[0] <= 99999) {
+        QString number(5, Qt::Uninitialized);
+        for (int i = 4, v = values[0]; i >= 0; --i, v /= 10)
+            number[i] = QChar(u'0' + v % 10);
+        aRow.Number = number;
+    } else {
+        aRow.Number = PadLike(values[0], 99999);
+    }
     QString numbers(kDrawn * 3 - 1, Qt::Uninitialized);
     QChar* out = numbers.data();
     for (int i = 1; i <= kDrawn; ++i) {
@@ -163,6 +170,8 @@ TContestImport ContestImportRun(const QStringList& aLines, TContestGrid& aGrid,
                                 const std::function<bool(int, int)>& aProgress)
 {
     TContestImport result;
+    aGrid.Reserve(aGrid.RowCount() + int(aLines.size()));
+    result.Log.reserve(aLines.size());
     int first = 0;
     int last = int(aLines.size()) - 1;
     while (first <= last && aLines[first].trimmed().isEmpty())

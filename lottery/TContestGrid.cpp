@@ -4,11 +4,20 @@
 
 bool TContestGrid::ContestRowInsert(const TContestRow& aRow)
 {
-    if (aRow.Number.isEmpty() || FNumbers.contains(aRow.Number))
+    if (aRow.Number.isEmpty())
+        return false;
+    const qsizetype known = FNumbers.size();
+    FNumbers.insert(aRow.Number); // one hash for the test and the insertion
+    if (FNumbers.size() == known)
         return false;
     FRows.push_back(aRow);
-    FNumbers.insert(aRow.Number);
     return true;
+}
+
+void TContestGrid::Reserve(int aRows)
+{
+    FRows.reserve(std::size_t(aRows));
+    FNumbers.reserve(aRows);
 }
 
 void TContestGrid::SetRow(int aRow, const TContestRow& aValue)

@@ -27,6 +27,8 @@ public:
     // True when the row was added. Constant time.
     bool ContestRowInsert(const TContestRow& aRow);
     bool ContestExists(const QString& aNumber) const { return FNumbers.contains(aNumber); }
+    // Room for aRows rows in all (an import knows its line count).
+    void Reserve(int aRows);
 
     // Row 0 is the top (newest) row.
     int RowCount() const { return int(FRows.size()); }

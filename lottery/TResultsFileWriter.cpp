@@ -86,8 +86,8 @@ void TResultsFileWriter::RunAdd(const TCheckRun& aRun)
     for (std::size_t c = 0; c < fast.size(); ++c) {
         const TCheckRun::TContest& contest = aRun.Contests[c];
         bool twoDigits = contest.ByMask && contest.Values.size() <= 6 && bytes.ContestPrefix[c].Size <= kLongPiece;
-        for (const QString& token : contest.Tokens)
-            twoDigits = twoDigits && token.size() == 2;
+        for (const auto& span : contest.Spans)
+            twoDigits = twoDigits && span.second == 2;
         if (!twoDigits)
             continue;
         TFastContest& f = fast[c];
@@ -96,8 +96,8 @@ void TResultsFileWriter::RunAdd(const TCheckRun& aRun)
         f.PrefixSize = bytes.ContestPrefix[c].Size;
         for (std::size_t t = 0; t < contest.Values.size(); ++t) {
             f.Values[t] = contest.Values[t];
-            const char text[4] = {char(contest.Tokens[qsizetype(t)][0].unicode()),
-                                  char(contest.Tokens[qsizetype(t)][1].unicode()), ';', '\0'};
+            const QStringView token = contest.Token(t);
+            const char text[4] = {char(token[0].unicode()), char(token[1].unicode()), ';', '\0'};
             std::memcpy(&f.Texts[t], text, 4);
         }
     }
@@ -155,8 +155,11 @@ void TResultsFileWriter::ResultCells(std::uint32_t aRun, std::uint32_t aContest,
     QString hits;
     if (aByMask) {
         for (std::size_t t = 0; t < contest.Values.size(); ++t)
-            if (aHits >> contest.Values[t] & 1)
-                hits += (hits.isEmpty() ? QString() : QStringLiteral(";")) + contest.Tokens[int(t)];
+            if (aHits >> contest.Values[t] & 1) {
+                if (!hits.isEmpty())
+                    hits += u';';
+                hits += contest.Token(t);
+            }
         if (hits.isEmpty())
             hits = QStringLiteral("None");
     } else {

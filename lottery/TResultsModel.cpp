@@ -60,12 +60,25 @@ void TCheckRun::ContestAdd(const QString& aNumber, const QString& aNumbers)
     TContest contest;
     contest.Number = aNumber;
     contest.Numbers = aNumbers;
-    contest.Tokens = aNumbers.isEmpty() ? QStringList() : aNumbers.split(u';');
+    if (!aNumbers.isEmpty()) {
+        contest.Spans.reserve(6);
+        int start = 0;
+        for (int i = 0; i <= int(aNumbers.size()); ++i) {
+            if (i < int(aNumbers.size()) && aNumbers[i] != u';')
+                continue;
+            contest.Spans.emplace_back(start, i - start);
+            start = i + 1;
+        }
+    }
     contest.ByMask = NumberMask(aNumbers, contest.Mask);
     if (contest.ByMask)
-        for (const QString& token : std::as_const(contest.Tokens)) {
+        for (std::size_t t = 0; t < contest.Spans.size(); ++t) {
+            const QStringView token = contest.Token(t);
             int value = 0;
-            TryStrToInt(token, value);
+            if (token.size() == 2 && token[0].isDigit() && token[1].isDigit())
+                value = (token[0].unicode() - u'0') * 10 + (token[1].unicode() - u'0');
+            else
+                TryStrToInt(token.toString(), value);
             contest.Values.push_back(std::uint8_t(value));
         }
     Contests.push_back(std::move(contest));
@@ -79,7 +92,7 @@ QString TResultsModel::HitsText(const TRow& aRow) const
         if (aRow.Hits >> contest.Values[i] & 1) {
             if (!hits.isEmpty())
                 hits += u';';
-            hits += contest.Tokens[int(i)];
+            hits += contest.Token(i);
         }
     }
     return hits.isEmpty() ? kNone : hits;

@@ -43,12 +43,17 @@ struct TCheckRun
 {
     struct TContest
     {
-        QString Number;                   // "Concurso" column
-        QString Numbers;                  // "Resultado" column, the drawn numbers as stored
-        QStringList Tokens;               // Numbers split at ";"
-        std::vector<std::uint8_t> Values; // value of each token (0 when the run counts by text)
-        std::uint64_t Mask = 0;           // drawn numbers as bits
-        bool ByMask = false;              // every token is a distinct whole number from 1 to 60
+        QString Number;                         // "Concurso" column
+        QString Numbers;                        // "Resultado" column, the drawn numbers as stored
+        std::vector<std::pair<int, int>> Spans; // where each ";"-separated token of Numbers starts, its length
+        std::vector<std::uint8_t> Values;       // value of each token (only when ByMask)
+        std::uint64_t Mask = 0;                 // drawn numbers as bits
+        bool ByMask = false;                    // every token is a distinct whole number from 1 to 60
+
+        QStringView Token(std::size_t aIndex) const
+        {
+            return QStringView(Numbers).sliced(Spans[aIndex].first, Spans[aIndex].second);
+        }
     };
     struct TGroup
     {
