@@ -35,7 +35,7 @@ void TWinButton::Add(const QString& aCaption, const QString& aHint, const QStrin
     FToolBar->addAction(FButton);
     if (QToolButton* button = iButton()) {
         button->setObjectName(QStringLiteral("btnWin") + aTagIndex);
-        button->setFixedSize(100, 21);
+        button->setMinimumSize(100, 21);
     }
     FTagIndex = aTagIndex;
     FMenuItem = new QAction(aCaption, FMenu);
