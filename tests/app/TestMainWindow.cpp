@@ -44,6 +44,7 @@ private Q_SLOTS:
     void runMarker_data();
     void runMarker();
     void logHasStartAndCloseEntries();
+    void failingStartIsLoggedAndGoesOn();
     void dataFolder_data();
     void dataFolder();
     void sideBarDocksEachTabOnce();
@@ -134,6 +135,25 @@ void TestMainWindow::logHasStartAndCloseEntries()
     QVERIFY2(entry.match(lines[2]).hasMatch(), qPrintable(lines[2])); // the start, with its details
     QCOMPARE(lines[3], "Inicialização do procedimento");
     QCOMPARE(lines[4], "Tratamento de Crash");
+}
+
+void TestMainWindow::failingStartIsLoggedAndGoesOn()
+{
+    // After an unclean end the newest day of the log is read; an empty log cannot give one.
+    TShell shell;
+    shell.ProgramFile(QStringLiteral("Crash.ini"), "[Crash]\r\nFirst=0\r\nCrashed=1\r\n");
+    shell.ProgramFile(QStringLiteral("Log.log"), QByteArray());
+    shell.Start();
+    const QStringList lines = shell.ProgramText(QStringLiteral("Log.log")).split(QStringLiteral("\r\n"));
+    QVERIFY2(lines.size() >= 5, qPrintable(lines.join(QLatin1Char('|'))));
+    QVERIFY2(lines[1].endsWith(QStringLiteral("-OK=Inicialização de aplicativo")), qPrintable(lines[1]));
+    QVERIFY2(lines[2].endsWith(QStringLiteral("-Exception=Inicialização de aplicativo")), qPrintable(lines[2]));
+    QCOMPARE(lines.mid(3, 2), QStringList({"Inicialização do procedimento", "Tratamento de Crash"}));
+    // The rest of the base start-up was skipped (no alert); the window opened all the same.
+    QVERIFY(frmAlertas->AlertStack->Shown().isEmpty());
+    QVERIFY(frmApresentaNorvadel && frmApresentaNorvadel->isVisible());
+    shell.Close();
+    QCOMPARE(shell.IniValue(QStringLiteral("Crash.ini"), QStringLiteral("Crash"), QStringLiteral("Crashed")), "0");
 }
 
 void TestMainWindow::dataFolder_data()
