@@ -17,7 +17,7 @@ std::vector<TWorkScreen>& Table()
 const TWorkScreen* FindWorkScreen(const QString& aButton)
 {
     for (const TWorkScreen& screen : Table())
-        if (screen.Button == aButton)
+        if (screen.Button == aButton && screen.Instance)
             return &screen;
     return nullptr;
 }

@@ -27,5 +27,6 @@ struct TWorkScreen
 // The screen opened by aButton, or nullptr when that screen is not part of the program yet.
 const TWorkScreen* FindWorkScreen(const QString& aButton);
 
-// Puts aScreen in the table, replacing the row of the same button.
+// Puts aScreen in the table, replacing the row of the same button; a row without Instance takes
+// the screen out.
 void RegisterWorkScreen(const TWorkScreen& aScreen);

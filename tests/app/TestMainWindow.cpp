@@ -315,6 +315,23 @@ void TestMainWindow::workScreenOpensOnceThroughTheRecipe()
     QCOMPARE(principal->Buttons()[1]->Name(), "Cadastro de apostas");
     QVERIFY(principal->Buttons()[1]->iCanClose());
     RegisterWorkScreen({QStringLiteral("btnCadAposta"), QString(), QString(), {}, {}});
+
+    // The checking screen hides itself again when it cannot proceed; its button stays.
+    QPointer<TfrmBasic> checking;
+    RegisterWorkScreen({QStringLiteral("btnConferencia"), QStringLiteral("Conferência"),
+                        QStringLiteral("Conferência de resultados"),
+                        [&](QWidget* aOwner) -> TfrmBasic* {
+                            if (!checking)
+                                checking = new TPlainScreen(aOwner);
+                            return checking;
+                        },
+                        [](TfrmBasic*) { return false; }});
+    QTest::mouseClick(shell.Find<QPushButton>(QStringLiteral("btnConferencia")), Qt::LeftButton);
+    QCOMPARE(principal->Buttons().size(), std::size_t(3));
+    QCOMPARE(principal->Buttons()[2]->Name(), "Conferência");
+    QVERIFY(principal->Buttons()[2]->ButtonAction()->isVisible());
+    QVERIFY(!checking->isVisible());
+    RegisterWorkScreen({QStringLiteral("btnConferencia"), QString(), QString(), {}, {}});
 }
 
 void TestMainWindow::controlPanelDocksItsWindows()
