@@ -124,6 +124,7 @@ def main():
                 process.wait()
                 if attempt == 1:
                     raise
+        wait_for("the welcome screen", lambda: find(app, pyatspi.ROLE_LABEL, "Obrix System BR - Apresentação"))
         press = wait_for("the welcome screen's button",
                          lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Cadastrar Apostas"))
         press.queryAction().doAction(0)
