@@ -10,24 +10,6 @@ const QString kApostas = QStringLiteral("Apostas");
 const QString kSelecionados = QStringLiteral("Selecionados");
 const QString kGrupoSel = QStringLiteral("GrupoSel");
 
-// Store names match ignoring the case of the ASCII letters only.
-bool SameName(const QString& a, const QString& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x >= u'a' && x <= u'z')
-            x = char16_t(x - 32);
-        if (y >= u'a' && y <= u'z')
-            y = char16_t(y - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 TBetStore::TBetStore(const QString& aUserFolder, const QString& aLoginName)
@@ -45,7 +27,7 @@ QStringList TBetStore::Groups() const
 QString TBetStore::GroupFind(const QString& aName) const
 {
     for (const QString& group : Groups())
-        if (SameName(group, aName))
+        if (SameTextAscii(group, aName))
             return group;
     return QString();
 }

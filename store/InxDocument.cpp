@@ -1,5 +1,7 @@
 #include "store/InxDocument.h"
 
+#include "util/TextUtils.h"
+
 #include <QByteArray>
 
 #include <cmath>
@@ -15,14 +17,7 @@ inline char16_t FoldAscii(char16_t aChar)
 
 bool InxSameName(QStringView aLeft, QStringView aRight)
 {
-    if (aLeft.size() != aRight.size())
-        return false;
-    const QChar* l = aLeft.data();
-    const QChar* r = aRight.data();
-    for (qsizetype i = 0, n = aLeft.size(); i < n; ++i)
-        if (l[i] != r[i] && FoldAscii(l[i].unicode()) != FoldAscii(r[i].unicode()))
-            return false;
-    return true;
+    return SameTextAscii(aLeft, aRight);
 }
 
 size_t InxNameHash(QStringView aName)

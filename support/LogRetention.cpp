@@ -3,6 +3,7 @@
 #include "support/TMyException.h"
 #include "util/Clock.h"
 #include "util/Exceptions.h"
+#include "util/IniFile.h"
 #include "util/LogFile.h"
 #include "util/SafeFile.h"
 #include "util/TextCodec.h"
@@ -66,17 +67,13 @@ QDate SplitDate(const QString& aName)
     throw EConvertError(QStringLiteral("'%1' não é uma data válida").arg(aName));
 }
 
-// The name of a header line "[name]", or no value for any other line.
+// The name of a date block's header line "[name]"; false for any other line.
 bool BlockName(const QString& aLine, QString& aName)
 {
-    const QStringView line = QStringView(aLine).trimmed();
-    if (!line.startsWith(u'['))
+    QStringView name;
+    if (!IniSectionName(aLine, name))
         return false;
-    QStringView name = line.mid(1);
-    const qsizetype close = name.indexOf(u']');
-    if (close >= 0)
-        name = name.left(close);
-    aName = name.trimmed().toString();
+    aName = name.toString();
     return true;
 }
 } // namespace

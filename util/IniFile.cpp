@@ -9,36 +9,6 @@
 #include <QLocale>
 
 namespace {
-bool SameAsciiNoCase(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x >= u'a' && x <= u'z')
-            x -= u'a' - u'A';
-        if (y >= u'a' && y <= u'z')
-            y -= u'a' - u'A';
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
-// A header line "[name]" (blanks around allowed); the name is the text up to "]" or the end.
-bool SectionName(const QString& aLine, QStringView& aName)
-{
-    const QStringView line = QStringView(aLine).trimmed();
-    if (!line.startsWith(u'['))
-        return false;
-    QStringView name = line.mid(1);
-    const qsizetype close = name.indexOf(u']');
-    if (close >= 0)
-        name = name.left(close);
-    aName = name.trimmed();
-    return true;
-}
 
 // A key line "key=value" that is neither a header nor a comment, with a non-empty key.
 bool KeyLine(const QString& aLine, QStringView& aKey, QStringView& aValue)
@@ -109,7 +79,7 @@ qsizetype TIniFile::FindSection(const QString& aSection) const
 {
     QStringView name;
     for (qsizetype i = 0; i < FLines.size(); ++i) {
-        if (SectionName(FLines[i], name) && SameAsciiNoCase(name, aSection))
+        if (IniSectionName(FLines[i], name) && SameTextAscii(name, aSection))
             return i;
     }
     return -1;
@@ -119,7 +89,7 @@ qsizetype TIniFile::SectionEnd(qsizetype aHeader) const
 {
     QStringView name;
     qsizetype i = aHeader + 1;
-    while (i < FLines.size() && !SectionName(FLines[i], name))
+    while (i < FLines.size() && !IniSectionName(FLines[i], name))
         ++i;
     return i;
 }
@@ -131,7 +101,7 @@ qsizetype TIniFile::FindKey(qsizetype aHeader, const QString& aKey) const
     const qsizetype end = SectionEnd(aHeader);
     QStringView key, value;
     for (qsizetype i = aHeader + 1; i < end; ++i) {
-        if (KeyLine(FLines[i], key, value) && SameAsciiNoCase(key, aKey))
+        if (KeyLine(FLines[i], key, value) && SameTextAscii(key, aKey))
             return i;
     }
     return -1;
@@ -160,9 +130,9 @@ int TIniFile::ReadInteger(const QString& aSection, const QString& aKey, int aDef
 bool TIniFile::ReadBool(const QString& aSection, const QString& aKey, bool aDefault) const
 {
     const QString text = ReadString(aSection, aKey, QString());
-    if (SameAsciiNoCase(text, u"True"))
+    if (SameTextAscii(text, u"True"))
         return true;
-    if (SameAsciiNoCase(text, u"False"))
+    if (SameTextAscii(text, u"False"))
         return false;
     return ReadInteger(aSection, aKey, aDefault ? 1 : 0) != 0;
 }
@@ -234,7 +204,7 @@ QStringList TIniFile::Sections() const
     QStringList sections;
     QStringView name;
     for (const QString& line : FLines) {
-        if (SectionName(line, name))
+        if (IniSectionName(line, name))
             sections.append(name.toString());
     }
     return sections;
@@ -286,4 +256,17 @@ void TIniFile::UpdateFile()
     QString error;
     if (!WriteFileAtomic(FFileName, text.toUtf8(), &error))
         throw EInOutError(QStringLiteral("Não foi possível gravar o arquivo %1: %2").arg(FFileName, error));
+}
+
+bool IniSectionName(QStringView aLine, QStringView& aName)
+{
+    const QStringView line = aLine.trimmed();
+    if (!line.startsWith(u'['))
+        return false;
+    QStringView name = line.mid(1);
+    const qsizetype close = name.indexOf(u']');
+    if (close >= 0)
+        name = name.left(close);
+    aName = name.trimmed();
+    return true;
 }

@@ -71,3 +71,7 @@ private:
     bool FWriteThrough;
     mutable QStringList FLines;
 };
+
+// True for a section line "[name]" (blanks around allowed; a missing "]" ends the name at the end
+// of the line), giving the name.
+bool IniSectionName(QStringView aLine, QStringView& aName);

@@ -148,6 +148,19 @@ QString TrailingChar(const QString& aText, QChar aChar, bool aAdd)
     return aText.endsWith(aChar) ? aText.chopped(1) : aText;
 }
 
+bool SameTextAscii(QStringView aLeft, QStringView aRight)
+{
+    if (aLeft.size() != aRight.size())
+        return false;
+    const auto fold = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c; };
+    const QChar* l = aLeft.data();
+    const QChar* r = aRight.data();
+    for (qsizetype i = 0, n = aLeft.size(); i < n; ++i)
+        if (l[i] != r[i] && fold(l[i].unicode()) != fold(r[i].unicode()))
+            return false;
+    return true;
+}
+
 QString FirstWord(const QString& aText)
 {
     const qsizetype blank = aText.indexOf(u' ');

@@ -38,6 +38,10 @@ QString PadLike(int aValue, int aReference);
 // aChar. An empty text stays empty.
 QString TrailingChar(const QString& aText, QChar aChar, bool aAdd);
 
+// True when the texts are equal ignoring the case of the ASCII letters A-Z only; accented letters
+// compare as they are ("ã" and "Ã" differ). Store, settings and version names match so.
+bool SameTextAscii(QStringView aLeft, QStringView aRight);
+
 // The text up to and including its first blank; the whole text when it holds none.
 QString FirstWord(const QString& aText);
 

@@ -1,5 +1,7 @@
 #include "util/VersionInfo.h"
 
+#include "util/TextUtils.h"
+
 #include "util/VersionItems.h"
 
 #include <QCoreApplication>
@@ -13,24 +15,6 @@ namespace {
 const char* const kVersionNames[10] = {"CompanyName",    "FileDescription", "FileVersion",      "InternalName",
                                        "LegalCopyright", "LegalTradeMarks", "OriginalFileName", "ProductName",
                                        "ProductVersion", "Coments"};
-
-// Names are compared with the case of the ASCII letters ignored, and nothing else folded.
-bool SameAsciiNoCase(const QString& a, const QString& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode();
-        char16_t y = b[i].unicode();
-        if (x >= u'a' && x <= u'z')
-            x -= u'a' - u'A';
-        if (y >= u'a' && y <= u'z')
-            y -= u'a' - u'A';
-        if (x != y)
-            return false;
-    }
-    return true;
-}
 
 bool IsRunningProgram(const QString& aFileName)
 {
@@ -92,7 +76,7 @@ QString GetVersionValue(const QString& aName, const TVersionInfo& aInfo)
 {
     const QString wanted = aName + QStringLiteral(" = ");
     for (int i = 0; i < 20; ++i) {
-        if (SameAsciiNoCase(aInfo[i], wanted))
+        if (SameTextAscii(aInfo[i], wanted))
             return aInfo[i + 20];
     }
     return QStringLiteral("None");
