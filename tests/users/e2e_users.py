@@ -3,87 +3,19 @@
 
 Run inside a display and a session bus of its own:
     xvfb-run -a dbus-run-session -- /usr/bin/python3 e2e_users.py PATH/TO/norvadel
-
-The program keeps its files next to itself and the user's data under the documents folder, so it
-is copied into a temporary folder and run there with HOME set to another temporary folder.
 """
 
 import os
-import shutil
 import signal
-import subprocess
 import sys
-import tempfile
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-TIMEOUT = 60
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from norvadel_atspi import Run, find, text_of, wait_for  # noqa: E402
+
 USER = "Maria Souza"
 PASSWORD = "s3nh@ forte"
-
-
-def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls probe until it returns something true; fails the test after timeout seconds."""
-    deadline = time.monotonic() + timeout
-    context = GLib.MainContext.default()
-    last_error = None
-    while time.monotonic() < deadline:
-        while context.pending():
-            context.iteration(False)
-        try:
-            found = probe()
-        except Exception as error:  # the tree changes under us while the program works
-            found, last_error = None, error
-        if found:
-            return found
-        time.sleep(0.2)
-    raise AssertionError("timed out waiting for %s (last error: %r)" % (what, last_error))
-
-
-def descendants(node, depth=0):
-    if node is None or depth > 40:
-        return
-    yield node
-    for i in range(node.childCount):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:
-            continue
-        yield from descendants(child, depth + 1)
-
-
-def find(root, role=None, name=None, showing=True):
-    for node in descendants(root):
-        try:
-            if role is not None and node.getRole() != role:
-                continue
-            if name is not None and node.name != name:
-                continue
-            if showing and not node.getState().contains(pyatspi.STATE_SHOWING):
-                continue
-            return node
-        except Exception:
-            continue
-    return None
-
-
-def application(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        try:
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except Exception:
-            continue
-    return None
-
-
-def text_of(node):
-    text = node.queryText()
-    return text.getText(0, text.characterCount)
 
 
 class Program:
@@ -113,26 +45,9 @@ class Program:
 
 
 def main():
-    binary = os.path.realpath(sys.argv[1])
-    work = tempfile.mkdtemp(prefix="norvadel-e2e-users-")
-    program_folder = os.path.join(work, "programa")
-    home = os.path.join(work, "home")
-    os.makedirs(program_folder)
-    os.makedirs(home)
-    program = os.path.join(program_folder, "norvadel")
-    shutil.copy2(binary, program)
-
-    env = dict(os.environ)
-    env.update({"HOME": home, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
-                "XDG_CONFIG_HOME": os.path.join(home, ".config"), "LANG": "pt_BR.UTF-8"})
-    env.pop("QT_QPA_PLATFORM", None)
-    # The accessibility bus and its registry start on first use: have them up before the program
-    # looks for them, or it may never appear on the bus.
-    wait_for("the accessibility registry", lambda: pyatspi.Registry.getDesktop(0) is not None)
-    process = subprocess.Popen([program], cwd=work, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-    try:
-        app = wait_for("the program on the accessibility bus", lambda: application(process.pid), 2 * TIMEOUT)
-        ui = Program(app)
+    with Run(sys.argv[1], "norvadel-e2e-users-") as run:
+        home = run.home
+        ui = Program(run.app)
         ui.title("Obrix System BR - Apresentação")
 
         # A name that is not registered yet: "Logar" brings the registration tab forward, which
@@ -168,10 +83,7 @@ def main():
         wait_for("the button Logar", lambda: find(login, pyatspi.ROLE_PUSH_BUTTON, "Logar", False))
         ui.title("Obrix System BR - Apresentação")
 
-        process.send_signal(signal.SIGTERM)
-        process.wait(timeout=TIMEOUT)
-        output = process.stdout.read().decode("utf-8", "replace")
-        assert process.returncode == 0, "exit status %s\n%s" % (process.returncode, output)
+        run.end(signal.SIGTERM)
 
         # What stays: the account, with its password enciphered, and the user's folder.
         accounts = [os.path.join(root, "Logins.inx") for root, _, files in os.walk(home) if "Logins.inx" in files]
@@ -182,11 +94,6 @@ def main():
         assert PASSWORD not in text and "Tubarão" not in text, text
         assert os.path.isdir(os.path.join(os.path.dirname(accounts[0]), USER))
         print("e2e_users: passed")
-    finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

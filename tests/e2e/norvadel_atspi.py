@@ -1,0 +1,143 @@
+"""What the end-to-end tests share: starting the real norvadel program in temporary folders and
+finding its controls through the accessibility bus.
+
+The program reads no arguments: it keeps its files next to itself and the user's data under the
+documents folder. So it is copied into a temporary program folder and run there with HOME set to
+another temporary folder. Run the tests inside a display and a session bus of their own:
+    xvfb-run -a dbus-run-session -- /usr/bin/python3 SCRIPT PATH/TO/norvadel
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TIMEOUT = 60
+
+
+def wait_for(what, probe, timeout=TIMEOUT):
+    """Polls probe until it returns something true; fails the test after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    context = GLib.MainContext.default()
+    last_error = None
+    while time.monotonic() < deadline:
+        # The bus's news (a new application, a changed tree) arrive through the main loop.
+        while context.pending():
+            context.iteration(False)
+        try:
+            found = probe()
+        except Exception as error:  # the tree changes under us while the program works
+            found, last_error = None, error
+        if found:
+            return found
+        time.sleep(0.2)
+    desktop = pyatspi.Registry.getDesktop(0)
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    raise AssertionError("timed out waiting for %s (last error: %r; applications on the bus: %s)"
+                         % (what, last_error, [(a.name, a.get_process_id()) for a in apps if a is not None]))
+
+
+def descendants(node, depth=0):
+    if node is None or depth > 40:
+        return
+    yield node
+    for i in range(node.childCount):
+        try:
+            child = node.getChildAtIndex(i)
+        except Exception:
+            continue
+        yield from descendants(child, depth + 1)
+
+
+def find(root, role=None, name=None, showing=True):
+    for node in descendants(root):
+        try:
+            if role is not None and node.getRole() != role:
+                continue
+            if name is not None and node.name != name:
+                continue
+            if showing and not node.getState().contains(pyatspi.STATE_SHOWING):
+                continue
+            return node
+        except Exception:
+            continue
+    return None
+
+
+def application(pid):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app is not None and app.get_process_id() == pid:
+                return app
+        except Exception:
+            continue
+    return None
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+class Run:
+    """One run of the program in temporary folders; use it as a context manager."""
+
+    def __init__(self, binary, prefix):
+        self.work = tempfile.mkdtemp(prefix=prefix)
+        self.program_folder = os.path.join(self.work, "programa")
+        self.home = os.path.join(self.work, "home")
+        self.output_path = os.path.join(self.work, "saida.txt")
+        os.makedirs(self.program_folder)
+        os.makedirs(self.home)
+        self.program = os.path.join(self.program_folder, "norvadel")
+        shutil.copy2(os.path.realpath(binary), self.program)
+        self.env = dict(os.environ)
+        self.env.update({"HOME": self.home, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
+                         "XDG_CONFIG_HOME": os.path.join(self.home, ".config"), "LANG": "pt_BR.UTF-8"})
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.process = None
+        self.app = None
+
+    def __enter__(self):
+        # The accessibility bus and its registry start on first use: have them up before the
+        # program looks for them, or it may find no bus to register on.
+        wait_for("the accessibility registry", lambda: pyatspi.Registry.getDesktop(0) is not None)
+        # Should the program still miss the bus, a second start finds it up (the first one,
+        # killed, leaves its run marker set; an orderly close resets it).
+        for attempt in range(2):
+            with open(self.output_path, "ab") as output:
+                self.process = subprocess.Popen([self.program], cwd=self.work, env=self.env, stdout=output,
+                                                stderr=subprocess.STDOUT)
+            try:
+                self.app = wait_for("the program on the accessibility bus",
+                                    lambda: application(self.process.pid), timeout=30)
+                return self
+            except AssertionError:
+                self.process.kill()
+                self.process.wait()
+                if attempt == 1:
+                    raise
+        return self
+
+    def end(self, sig):
+        """Asks the program to end with sig, as a desktop does at logout; checks it ends in order."""
+        self.process.send_signal(sig)
+        self.process.wait(timeout=TIMEOUT)
+        assert self.process.returncode == 0, "exit status %s\n%s" % (self.process.returncode, self.output())
+
+    def output(self):
+        with open(self.output_path, encoding="utf-8", errors="replace") as output:
+            return output.read()
+
+    def __exit__(self, *exc):
+        if self.process is not None and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.work, ignore_errors=True)
+        return False
