@@ -7,7 +7,9 @@ TLinkLabel::TLinkLabel(const QString& aText, QWidget* aParent) : QLabel(aText, a
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setStyleSheet(QStringLiteral("color: #1a4fd6; text-decoration: underline;"));
+    // A disabled link looks disabled: greyed, not underlined.
+    setStyleSheet(QStringLiteral("QLabel { color: #1a4fd6; text-decoration: underline; }"
+                                 " QLabel:disabled { color: palette(mid); text-decoration: none; }"));
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* aEvent)

@@ -1,7 +1,7 @@
 #pragma once
 
 // A label that reads and acts like a link: blue, underlined, a hand cursor, and clicked() when the
-// left button is released over it. Its text() is the plain caption.
+// left button is released over it; greyed when disabled. Its text() is the plain caption.
 
 #include <QLabel>
 

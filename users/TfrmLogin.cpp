@@ -65,8 +65,6 @@ TfrmLogin::TfrmLogin(QWidget* aParent) : TfrmBasic(aParent)
     chkErrar3 = new QCheckBox(QStringLiteral("Errar 3x recuperar a senha"));
     chkErrar3->setObjectName(QStringLiteral("chkErrar3"));
     chkErrar3->setChecked(true);
-    for (TLinkLabel* link : {lblEsqueciSenha, lblNaoRegistrado, lblEditarPerfil})
-        LinkDisabledLook(link);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{lblEsqueciSenha, lblNaoRegistrado, lblEditarPerfil, chkErrar3})
         logonLayout->addWidget(widget);

@@ -1,7 +1,6 @@
 #include "users/UserScreens.h"
 
 #include "app/TFrameTop.h"
-#include "app/TLinkLabel.h"
 #include "app/TfrmBasic.h"
 #include "app/TfrmLeftBar.h"
 #include "app/TfrmPrincipal.h"
@@ -86,8 +85,3 @@ QLineEdit* LabeledEdit(QVBoxLayout* aLayout, const QString& aLabel, const QStrin
     return edit;
 }
 
-void LinkDisabledLook(TLinkLabel* aLink)
-{
-    aLink->setStyleSheet(QStringLiteral("QLabel { %1 } QLabel:disabled { color: palette(mid); text-decoration: none; }")
-                             .arg(aLink->styleSheet()));
-}

@@ -7,7 +7,6 @@
 
 class QLineEdit;
 class QTextEdit;
-class TLinkLabel;
 class TfrmBasic;
 class QVBoxLayout;
 class QWidget;
@@ -33,9 +32,6 @@ QVBoxLayout* SideBarGroup(const QString& aTitle, QVBoxLayout* aBody, int aStretc
 
 // A text box named aName under the label aLabel (its buddy, which also names it for assistive tools).
 QLineEdit* LabeledEdit(QVBoxLayout* aLayout, const QString& aLabel, const QString& aName);
-
-// A link that is disabled looks disabled (greyed, not underlined).
-void LinkDisabledLook(TLinkLabel* aLink);
 
 // The results box of the registration and recovery screens: read-only, newest line on top.
 QTextEdit* ResultsBoxCreate(QWidget* aParent);
