@@ -1,5 +1,6 @@
 // norvadel-cli check and import, run as processes: exit codes, messages, the .Result bytes.
 
+#include "tests/TestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -7,32 +8,6 @@
 #include <QTest>
 
 namespace {
-
-struct TRun
-{
-    int Exit = -1;
-    QString Out;
-    QString Err;
-};
-
-TRun RunCli(const QStringList& aArgs)
-{
-    QProcess process;
-    process.start(QStringLiteral(NORVADEL_CLI), aArgs);
-    TRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.Exit = process.exitCode();
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QByteArray ReadBytes(const QString& aFileName)
-{
-    QFile file(aFileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(não lido)");
-}
 
 QString Fixture(const QString& aName)
 {
@@ -60,26 +35,26 @@ void TestCheckCli::checkSmallCase()
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("Resultado concurso xxxx.Result"));
-    const TRun run = RunCli({"check", "--contests", Fixture("import-closing-line.tsv"), "--last", "2", "--bets",
-                             Fixture("jogos.txt"), "--bets", Fixture("outros.2014.txt"), "--out", out});
+    const TCliRun run = RunCli({"check", "--contests", Fixture("import-closing-line.tsv"), "--last", "2", "--bets",
+                                Fixture("jogos.txt"), "--bets", Fixture("outros.2014.txt"), "--out", out});
     QCOMPARE(run.Exit, 0);
-    QCOMPARE(ReadBytes(out), QByteArray("\t\t\t\t\r\n"
-                                        "01218\t<- Concurso\tGrupo: outros\t\t\r\n"
-                                        "01218\t01;05;06;27;42;59\t10;11;29;30;36;47\tNone\tNone\r\n"
-                                        "\t\t\t\t\r\n"
-                                        "01218\t<- Concurso\tGrupo: jogos\t\t\r\n"
-                                        "01218\t01;05;06;27;42;59\t02;04;23;33;41;52\tNone\tNone\r\n"
-                                        "01218\t01;05;06;27;42;59\t05;10;20;30;40;50\t05\tSol\r\n"
-                                        "01218\t01;05;06;27;42;59\t04;07;15;23;38;41;60\tNone\tNone\r\n"
-                                        "\t\t\t\t\r\n"
-                                        "01217\t<- Concurso\tGrupo: outros\t\t\r\n"
-                                        "01217\t10;11;29;30;36;47\t10;11;29;30;36;47\t10;11;29;30;36;47\tSena\r\n"
-                                        "\t\t\t\t\r\n"
-                                        "01217\t<- Concurso\tGrupo: jogos\t\t\r\n"
-                                        "01217\t10;11;29;30;36;47\t02;04;23;33;41;52\tNone\tNone\r\n"
-                                        "01217\t10;11;29;30;36;47\t05;10;20;30;40;50\t10;30\tDuque\r\n"
-                                        "01217\t10;11;29;30;36;47\t04;07;15;23;38;41;60\tNone\tNone\r\n"
-                                        "\t\t\t\t\r\n"));
+    QCOMPARE(ReadAll(out), QByteArray("\t\t\t\t\r\n"
+                                      "01218\t<- Concurso\tGrupo: outros\t\t\r\n"
+                                      "01218\t01;05;06;27;42;59\t10;11;29;30;36;47\tNone\tNone\r\n"
+                                      "\t\t\t\t\r\n"
+                                      "01218\t<- Concurso\tGrupo: jogos\t\t\r\n"
+                                      "01218\t01;05;06;27;42;59\t02;04;23;33;41;52\tNone\tNone\r\n"
+                                      "01218\t01;05;06;27;42;59\t05;10;20;30;40;50\t05\tSol\r\n"
+                                      "01218\t01;05;06;27;42;59\t04;07;15;23;38;41;60\tNone\tNone\r\n"
+                                      "\t\t\t\t\r\n"
+                                      "01217\t<- Concurso\tGrupo: outros\t\t\r\n"
+                                      "01217\t10;11;29;30;36;47\t10;11;29;30;36;47\t10;11;29;30;36;47\tSena\r\n"
+                                      "\t\t\t\t\r\n"
+                                      "01217\t<- Concurso\tGrupo: jogos\t\t\r\n"
+                                      "01217\t10;11;29;30;36;47\t02;04;23;33;41;52\tNone\tNone\r\n"
+                                      "01217\t10;11;29;30;36;47\t05;10;20;30;40;50\t10;30\tDuque\r\n"
+                                      "01217\t10;11;29;30;36;47\t04;07;15;23;38;41;60\tNone\tNone\r\n"
+                                      "\t\t\t\t\r\n"));
     QCOMPARE(run.Out, QStringLiteral("Linhas de resultado por nível:\n"
                                      "None\t5\nSol\t1\nDuque\t1\nTerno\t0\nQuadra\t0\nQuina\t0\nSena\t1\n"
                                      "Resumo (Quadra, Quina, Sena): 1 linhas\n"
@@ -91,14 +66,14 @@ void TestCheckCli::checkSmallCase()
     QVERIFY2(errors[2].contains(QStringLiteral("outros.2014.txt: linha 2")), qPrintable(run.Err));
 
     // --levels chooses the summary; all contests without --last.
-    const TRun all = RunCli({"check", "--contests", Fixture("import-closing-line.tsv"), "--bets", Fixture("jogos.txt"),
-                             "--out", out, "--levels", "1,2"});
+    const TCliRun all = RunCli({"check", "--contests", Fixture("import-closing-line.tsv"), "--bets",
+                                Fixture("jogos.txt"), "--out", out, "--levels", "1,2"});
     QCOMPARE(all.Exit, 0);
     QVERIFY2(all.Out.endsWith(QStringLiteral("Sena\t1\nResumo (Sol, Duque): 2 linhas\n"
                                              "01218\t01;05;06;27;42;59\t05;10;20;30;40;50\t05\tSol\n"
                                              "01217\t10;11;29;30;36;47\t05;10;20;30;40;50\t10;30\tDuque\n")),
              qPrintable(all.Out));
-    QCOMPARE(ReadBytes(out).count("<- Concurso"), 3);
+    QCOMPARE(ReadAll(out).count("<- Concurso"), 3);
 }
 
 void TestCheckCli::checkErrors_data()
@@ -150,7 +125,7 @@ void TestCheckCli::checkErrors()
     const QString out = dir.filePath(QStringLiteral("r.Result"));
     for (QString& arg : args)
         arg.replace(QStringLiteral("@OUT"), out).replace(QStringLiteral("@DIR"), dir.path());
-    const TRun run = RunCli(args);
+    const TCliRun run = RunCli(args);
     QCOMPARE(run.Exit, 2);
     // One line says what is wrong; before it may only come the bet lines refused on the way.
     const QStringList lines = run.Err.split(u'\n', Qt::SkipEmptyParts);
@@ -164,7 +139,7 @@ void TestCheckCli::checkErrors()
 void TestCheckCli::importThenCheckFromStore()
 {
     QTemporaryDir dir;
-    TRun run = RunCli({"import", Fixture("import-closing-line.tsv"), "--data-folder", dir.path()});
+    TCliRun run = RunCli({"import", Fixture("import-closing-line.tsv"), "--data-folder", dir.path()});
     QCOMPARE(run.Exit, 0);
     QCOMPARE(run.Out, QStringLiteral("3 concursos adicionados, 0 ignorados (já existiam). Próximo concurso: 01219\n"));
     const QString store = dir.filePath(QStringLiteral("Concursos.inx"));
@@ -173,7 +148,7 @@ void TestCheckCli::importThenCheckFromStore()
     QCOMPARE(run.Out, QStringLiteral("0 concursos adicionados, 3 ignorados (já existiam). Próximo concurso: 01219\n"));
 
     // The store and the import file give the same check; reading the store leaves it as it was.
-    const QByteArray stored = ReadBytes(store);
+    const QByteArray stored = ReadAll(store);
     const QString fromStore = dir.filePath(QStringLiteral("store.Result"));
     const QString fromFile = dir.filePath(QStringLiteral("file.Result"));
     QCOMPARE(RunCli({"check", "--contests", store, "--bets", Fixture("jogos.txt"), "--out", fromStore}).Exit, 0);
@@ -181,8 +156,8 @@ void TestCheckCli::importThenCheckFromStore()
                      fromFile})
                  .Exit,
              0);
-    QCOMPARE(ReadBytes(fromStore), ReadBytes(fromFile));
-    QCOMPARE(ReadBytes(store), stored);
+    QCOMPARE(ReadAll(fromStore), ReadAll(fromFile));
+    QCOMPARE(ReadAll(store), stored);
 
     QCOMPARE(RunCli({"import", Fixture("jogos.txt")}).Exit, 2);
     QCOMPARE(RunCli({"import", Fixture("jogos.txt"), "--data-folder", dir.filePath("nada")}).Exit, 2);
@@ -192,7 +167,7 @@ void TestCheckCli::importThenCheckFromStore()
 void TestCheckCli::importStopsAtBadLine()
 {
     QTemporaryDir dir;
-    const TRun run = RunCli({"import", Fixture("import-bad-line.tsv"), "--data-folder", dir.path()});
+    const TCliRun run = RunCli({"import", Fixture("import-bad-line.tsv"), "--data-folder", dir.path()});
     QCOMPARE(run.Exit, 2);
     QCOMPARE(run.Out, QStringLiteral("2 concursos adicionados, 0 ignorados (já existiam). Próximo concurso: 01218\n"));
     QVERIFY2(run.Err.contains(QStringLiteral("Linha 4 do arquivo (\"1218")), qPrintable(run.Err));
@@ -202,22 +177,22 @@ void TestCheckCli::importStopsAtBadLine()
         RunCli({"check", "--contests", dir.filePath("Concursos.inx"), "--bets", Fixture("jogos.txt"), "--out", out})
             .Exit,
         0);
-    QCOMPARE(ReadBytes(out).count("<- Concurso"), 2);
+    QCOMPARE(ReadAll(out).count("<- Concurso"), 2);
 }
 
 void TestCheckCli::importFullHistory()
 {
     QTemporaryDir dir;
-    const TRun run = RunCli({"import", kHistory, "--data-folder", dir.path()});
+    const TCliRun run = RunCli({"import", kHistory, "--data-folder", dir.path()});
     QCOMPARE(run.Exit, 0);
     QCOMPARE(run.Out,
              QStringLiteral("3047 concursos adicionados, 0 ignorados (já existiam). Próximo concurso: 03048\n"));
     const QString out = dir.filePath(QStringLiteral("r.Result"));
-    const TRun check = RunCli({"check", "--contests", dir.filePath("Concursos.inx"), "--last", "1", "--bets",
-                               Fixture("jogos.txt"), "--out", out});
+    const TCliRun check = RunCli({"check", "--contests", dir.filePath("Concursos.inx"), "--last", "1", "--bets",
+                                  Fixture("jogos.txt"), "--out", out});
     QCOMPARE(check.Exit, 0);
-    QVERIFY(ReadBytes(out).startsWith("\t\t\t\t\r\n03047\t<- Concurso\tGrupo: jogos\t\t\r\n"
-                                      "03047\t04;18;22;26;31;58\t02;04;23;33;41;52\t04\tSol\r\n"));
+    QVERIFY(ReadAll(out).startsWith("\t\t\t\t\r\n03047\t<- Concurso\tGrupo: jogos\t\t\r\n"
+                                    "03047\t04;18;22;26;31;58\t02;04;23;33;41;52\t04\tSol\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCheckCli)

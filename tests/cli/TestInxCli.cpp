@@ -4,6 +4,7 @@
 #include "store/TManager.h"
 #include "util/Crypt.h"
 #include "util/TextCodec.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,38 +13,6 @@
 #include <QTest>
 
 namespace {
-struct TRun
-{
-    int Exit = -1;
-    QString Out;
-    QString Err;
-};
-
-TRun RunCli(const QStringList& aArgs)
-{
-    QProcess process;
-    process.start(QStringLiteral(NORVADEL_CLI), aArgs);
-    TRun run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.Exit = process.exitCode();
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QByteArray ReadBytes(const QString& aFileName)
-{
-    QFile file(aFileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString& aFileName, const QByteArray& aBytes)
-{
-    QFile file(aFileName);
-    return file.open(QIODevice::WriteOnly) && file.write(aBytes) == aBytes.size();
-}
-
 QByteArray CrLf(const QStringList& aLines)
 {
     QByteArray bytes;
@@ -71,15 +40,15 @@ void TestInxCli::resaveWritesCanonicalForm()
 {
     // LF line ends, a lower-case type letter, a duplicate section and a stray line.
     const QString in = FDir.filePath(QStringLiteral("entrada.inx"));
-    QVERIFY(WriteBytes(in, EncodeWin1252(QStringLiteral("lixo\n<Section=Dados>\n<Key=Nome>\ns|Jo\u00e3o\n</Key>\n"
-                                                        "</Section>\n<Section=DADOS>\n<Key=Total>\nI|7\n</Key>\n"
-                                                        "</Section>\n"))));
+    WriteAll(in, EncodeWin1252(QStringLiteral("lixo\n<Section=Dados>\n<Key=Nome>\ns|Jo\u00e3o\n</Key>\n"
+                                              "</Section>\n<Section=DADOS>\n<Key=Total>\nI|7\n</Key>\n"
+                                              "</Section>\n")));
     const QString out = FDir.filePath(QStringLiteral("saida.inx"));
-    const TRun run = RunCli({QStringLiteral("inx"), QStringLiteral("resave"), in, out});
+    const TCliRun run = RunCli({QStringLiteral("inx"), QStringLiteral("resave"), in, out});
     QCOMPARE(run.Exit, 0);
     QVERIFY(run.Err.isEmpty());
 
-    const QByteArray bytes = ReadBytes(out);
+    const QByteArray bytes = ReadAll(out);
     const QByteArray user =
         CrLf({QStringLiteral("<Section=Dados>"), QStringLiteral("<Key=Nome>"), QStringLiteral("S|João"),
               QStringLiteral("</Key>"), QStringLiteral("<Key=Total>"), QStringLiteral("I|7"), QStringLiteral("</Key>"),
@@ -91,7 +60,7 @@ void TestInxCli::resaveWritesCanonicalForm()
     // The canonical form is a fixed point.
     const QString again = FDir.filePath(QStringLiteral("de-novo.inx"));
     QCOMPARE(RunCli({QStringLiteral("inx"), QStringLiteral("resave"), out, again}).Exit, 0);
-    QCOMPARE(ReadBytes(again), bytes);
+    QCOMPARE(ReadAll(again), bytes);
 }
 
 void TestInxCli::resaveErrors_data()
@@ -121,9 +90,9 @@ void TestInxCli::resaveErrors()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    QVERIFY(WriteBytes(FDir.filePath(QStringLiteral("bom.inx")),
-                       CrLf({QStringLiteral("<Section=A>"), QStringLiteral("</Section>")})));
-    const TRun run = RunCli(args);
+    WriteAll(FDir.filePath(QStringLiteral("bom.inx")),
+             CrLf({QStringLiteral("<Section=A>"), QStringLiteral("</Section>")}));
+    const TCliRun run = RunCli(args);
     QCOMPARE(run.Exit, 2);
     QVERIFY2(run.Err.contains(message), qPrintable(run.Err));
     QCOMPARE(run.Err.count(u'\n'), 1);
@@ -143,21 +112,21 @@ void TestInxCli::dumpShowsTreeAndDeciphers()
         store.WriteBool(QStringLiteral("Grupos de apostas"), QStringLiteral("Marcado"), true, ipEnd,
                         QStringLiteral("Sorte"));
     }
-    const QByteArray before = ReadBytes(file);
+    const QByteArray before = ReadAll(file);
 
-    const TRun plain = RunCli({QStringLiteral("inx"), QStringLiteral("dump"), file});
+    const TCliRun plain = RunCli({QStringLiteral("inx"), QStringLiteral("dump"), file});
     QCOMPARE(plain.Exit, 0);
     QVERIFY(plain.Out.contains(QStringLiteral("Seção \"Grupos de apostas\"\n  Header \"Sorte\"\n"
                                               "    Chave \"Marcado\" = B|1\n    Mult \"Apostas\" (1 linha)\n")));
     QVERIFY(!plain.Out.contains(QStringLiteral("01;05;17")));
 
-    const TRun keyed = RunCli(
+    const TCliRun keyed = RunCli(
         {QStringLiteral("inx"), QStringLiteral("dump"), QStringLiteral("--key"), QStringLiteral("Ana Maria"), file});
     QCOMPARE(keyed.Exit, 0);
     QVERIFY2(keyed.Out.contains(QStringLiteral("    Mult \"Apostas\" (1 linha)\n      > 01;05;17;33;42;60\n")),
              qPrintable(keyed.Out));
     QVERIFY(keyed.Out.contains(QStringLiteral("    Mult \"GrupoSel\" (1 linha)\n      ! Sorte\n")));
-    QCOMPARE(ReadBytes(file), before); // showing never rewrites
+    QCOMPARE(ReadAll(file), before); // showing never rewrites
 }
 
 QTEST_GUILESS_MAIN(TestInxCli)

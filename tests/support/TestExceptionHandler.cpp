@@ -5,6 +5,7 @@
 #include "util/Clock.h"
 #include "util/Exceptions.h"
 #include "util/LogFile.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,19 +20,6 @@
 Q_DECLARE_METATYPE(std::exception_ptr)
 
 namespace {
-QByteArray ReadAll(const QString& aFileName)
-{
-    QFile file(aFileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteAll(const QString& aFileName, const QByteArray& aBytes)
-{
-    QFile file(aFileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(aBytes), aBytes.size());
-}
-
 template <typename T> std::exception_ptr Raised(const T& aException)
 {
     return std::make_exception_ptr(aException);

@@ -3,26 +3,12 @@
 #include "util/Clock.h"
 #include "util/Exceptions.h"
 #include "util/LogFile.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray ReadAll(const QString& aFileName)
-{
-    QFile file(aFileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteAll(const QString& aFileName, const QByteArray& aBytes)
-{
-    QFile file(aFileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(aBytes), aBytes.size());
-}
-} // namespace
 
 class TestLogFile : public QObject
 {

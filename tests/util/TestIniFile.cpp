@@ -2,25 +2,11 @@
 
 #include "util/Exceptions.h"
 #include "util/IniFile.h"
+#include "tests/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray ReadAll(const QString& aFileName)
-{
-    QFile file(aFileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteAll(const QString& aFileName, const QByteArray& aBytes)
-{
-    QFile file(aFileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(aBytes), aBytes.size());
-}
-} // namespace
 
 class TestIniFile : public QObject
 {

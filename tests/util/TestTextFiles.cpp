@@ -2,6 +2,7 @@
 
 #include "util/SafeFile.h"
 #include "util/TextCodec.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,14 +15,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
-
-namespace {
-QByteArray ReadAll(const QString& aFileName)
-{
-    QFile file(aFileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-} // namespace
 
 class TestTextFiles : public QObject
 {
