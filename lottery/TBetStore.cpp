@@ -90,11 +90,27 @@ QStringList TBetStore::MarksRead()
 void TBetStore::MarksSave(const QStringList& aNames)
 {
     FApostas->WriteMult(aNames, kGrupoSel, MarksSection(), kSelecionados, ipEnd, false, QString());
+    StoreSave();
+}
+
+void TBetStore::StoreSave()
+{
+    // A store without sections writes nothing and reports that as a failed save; the file
+    // then has nothing to lose.
+    if (FApostas->GetSections().isEmpty())
+        return;
     FApostas->Save(FFileName);
+    if (FApostas->Status().HasStatus(stFileSaveFail))
+        throw EInOutError(
+            QStringLiteral("Não foi possível gravar o arquivo \"%1\"; as alterações não foram salvas.").arg(FFileName));
 }
 
 void TBetStore::StoreReopen()
 {
+    // Saved here, not only when released, so that a change the file did not take is reported
+    // instead of vanishing when the store is read again; the change stays in this store.
+    StoreSave();
+    FApostas->setiSaveOnFree(false);
     FApostas.reset();
     FApostas = std::make_unique<TManager>(FFileName, true);
 }

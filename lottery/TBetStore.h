@@ -58,13 +58,17 @@ public:
     QStringList MarksRead();
     void MarksSave(const QStringList& aNames);
 
-    // Releases the store (saving it) and opens it again from the file.
+    // Releases the store (saving it) and opens it again from the file. The writes above and
+    // MarksSave throw EInOutError when the file cannot be written; the store then keeps the
+    // change in memory and is not read again.
     void StoreReopen();
 
     static QString Section() { return QStringLiteral("Grupos de apostas"); }
     static QString MarksSection() { return Section() + QStringLiteral("Sel"); }
 
 private:
+    void StoreSave();
+
     QString FFileName;
     QString FAddKey;
     std::unique_ptr<TManager> FApostas;

@@ -7,6 +7,7 @@
 #include "util/Exceptions.h"
 #include "util/TextCodec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void storeGroupRefusesBadNames();
     void removeGroupsAndBets();
     void marks();
+    void unwritableFileIsReported();
     void exportFile();
     void contestsSaveAndLoad();
 };
@@ -127,6 +129,19 @@ void TestLotteryStores::marks()
     TBetStore again(dir.path(), QStringLiteral("Ana"));
     QCOMPARE(again.MarksRead(), QStringList({"A", "Sumido"}));
     QCOMPARE(again.Groups(), QStringList({"A"})); // marks are not groups
+}
+
+void TestLotteryStores::unwritableFileIsReported()
+{
+    QTemporaryDir dir;
+    // A folder where the file should be: no save can replace it.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Apostas.inx")));
+    TBetStore store(dir.path(), QStringLiteral("Ana"));
+    QVERIFY_THROWS_EXCEPTION(EInOutError, store.GroupStore(QStringLiteral("A"), {"01;02;03;04;05;06"}));
+    // The group is not lost from the open store, which was not read again from the file.
+    QCOMPARE(store.Bets(QStringLiteral("A")), QStringList({"01;02;03;04;05;06"}));
+    QVERIFY_THROWS_EXCEPTION(EInOutError, store.MarksSave({QStringLiteral("A")}));
+    QVERIFY_THROWS_EXCEPTION(EInOutError, store.GroupsRemove({QStringLiteral("A")}));
 }
 
 void TestLotteryStores::exportFile()
