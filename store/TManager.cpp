@@ -513,15 +513,20 @@ public:
     }
     void Text(QStringView aText)
     {
-        char* dst = Room(aText.size());
-        for (const QChar ch : aText) {
-            const char16_t c = ch.unicode();
-            if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        char* const begin = Room(aText.size());
+        char* dst = begin;
+        for (qsizetype i = 0, n = aText.size(); i < n; ++i) {
+            const char16_t c = aText[i].unicode();
+            if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
                 *dst++ = static_cast<char>(c);
-            else
-                *dst++ = EncodeWin1252(QStringView(&ch, 1)).at(0);
+            } else {
+                // A character outside the basic plane (two UTF-16 units) is one "?", as in the codec.
+                const qsizetype units = QChar::isHighSurrogate(c) && i + 1 < n && aText[i + 1].isLowSurrogate() ? 2 : 1;
+                *dst++ = EncodeWin1252(aText.sliced(i, units)).at(0);
+                i += units - 1;
+            }
         }
-        FUsed += aText.size();
+        FUsed += dst - begin;
     }
     void EndLine() { Raw("\r\n", 2); }
     void Line(QStringView aText)

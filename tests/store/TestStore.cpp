@@ -378,6 +378,7 @@ void TestStore::keyValueLines_data()
     QTest::newRow("string") << int(kStr) << "Maria" << 0.0 << "S|Maria";
     QTest::newRow("empty string") << int(kStr) << "" << 0.0 << "S|";
     QTest::newRow("string cut at =") << int(kStr) << "a=b" << 0.0 << "S|a";
+    QTest::newRow("character outside the basic plane") << int(kStr) << "a\U0001F600b" << 0.0 << "S|a?b";
     QTest::newRow("bool true") << int(kBool) << "1" << 0.0 << "B|1";
     QTest::newRow("bool false") << int(kBool) << "0" << 0.0 << "B|0";
     QTest::newRow("negative int") << int(kInt) << "-42" << 0.0 << "I|-42";
@@ -426,7 +427,7 @@ void TestStore::keyValueLines()
     if (type == kReal)
         QCOMPARE(store.ReadReal(s, k, -1), real);
     else if (type == kStr)
-        QCOMPARE(store.ReadStr(s, k, QStringLiteral("x")), text.section(u'=', 0, 0));
+        QCOMPARE(store.ReadStr(s, k, QStringLiteral("x")), DecodeWin1252(EncodeWin1252(text.section(u'=', 0, 0))));
 }
 
 void TestStore::existingKeysKeepTheirType()
