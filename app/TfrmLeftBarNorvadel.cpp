@@ -33,13 +33,13 @@ void TfrmLeftBarNorvadel::DocarConfiguracoes()
     const QString tab = QStringLiteral("Configurações");
     if (frmBasicConfig) {
         frmBasicConfig->cxGrpSSenha->setEnabled(false);
-        frmBasicConfig->setiSSenha(ssBasic);
+        frmBasicConfig->SetiSSenha(ssBasic);
         Tabs()->Docar(tab, frmBasicConfig);
         ShowTab(tab, true);
         return;
     }
     frmBasicConfig = new TfrmBasicConfig(this);
-    frmBasicConfig->setiSSenha(ssBasic);
+    frmBasicConfig->SetiSSenha(ssBasic);
     frmBasicConfig->cxGrpSSenha->setEnabled(false);
     Tabs()->Docar(tab, frmBasicConfig);
 }

@@ -71,7 +71,7 @@ void TfrmPrincipalNorvadel::FormCreate()
         documents = frmBasicConfig->iFolder();
     } else {
         documents = QDir::fromNativeSeparators(FConfig.DocumentsFolder);
-        frmBasicConfig->setiFolder(documents);
+        frmBasicConfig->SetiFolder(documents);
     }
     DataFolder = TrailingChar(documents, QLatin1Char('/'), true) + QStringLiteral("Obrix/") + AppName;
     ForceDirs(DataFolder, QLatin1Char('/'));
@@ -85,7 +85,7 @@ void TfrmPrincipalNorvadel::FormCreate()
     if (!frmBasicConfig->edtPathBasicBG->text().isEmpty()) {
         frmBasicConfig->SetBackground();
     } else if (QFileInfo::exists(ExeFolder + QStringLiteral("bg.jpg"))) {
-        frmBasicConfig->setiImagem(ExeFolder + QStringLiteral("bg.jpg"));
+        frmBasicConfig->SetiImagem(ExeFolder + QStringLiteral("bg.jpg"));
         frmBasicConfig->SetBackground();
     }
 

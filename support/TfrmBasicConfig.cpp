@@ -95,7 +95,7 @@ TfrmBasicConfig::TfrmBasicConfig(QWidget* aParent) : QWidget(aParent)
     edtDocumentFolder->setText(FIni->ReadString(kSection, QStringLiteral("DocPath"), QString()));
     FImagem = edtPathBasicBG->text();
     FFolder = edtDocumentFolder->text();
-    setiSSenha(FIni->ReadInteger(kSection, QStringLiteral("SSenha"), ssNone));
+    SetiSSenha(FIni->ReadInteger(kSection, QStringLiteral("SSenha"), ssNone));
     FOlderFolder = edtDocumentFolder->text();
 }
 
@@ -108,19 +108,19 @@ TfrmBasicConfig::~TfrmBasicConfig()
     }
 }
 
-void TfrmBasicConfig::setiImagem(const QString& aValue)
+void TfrmBasicConfig::SetiImagem(const QString& aValue)
 {
     FImagem = aValue;
     edtPathBasicBG->setText(aValue);
 }
 
-void TfrmBasicConfig::setiFolder(const QString& aValue)
+void TfrmBasicConfig::SetiFolder(const QString& aValue)
 {
     FFolder = aValue;
     edtDocumentFolder->setText(aValue);
 }
 
-void TfrmBasicConfig::setiSSenha(int aValue)
+void TfrmBasicConfig::SetiSSenha(int aValue)
 {
     if (aValue < ssBasic || aValue > ssNone)
         return;

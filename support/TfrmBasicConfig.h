@@ -34,12 +34,12 @@ public:
     ~TfrmBasicConfig() override;
 
     QString iImagem() const { return FImagem; }
-    void setiImagem(const QString& aValue);
+    void SetiImagem(const QString& aValue);
     QString iFolder() const { return FFolder; }
-    void setiFolder(const QString& aValue);
+    void SetiFolder(const QString& aValue);
     TSSenha iSSenha() const { return FSSenha; }
     // 0, 1 and 2 select their radio item; any other value leaves the radio group alone.
-    void setiSSenha(int aValue);
+    void SetiSSenha(int aValue);
     // Raised by "Avançado..."; nobody sets it in this program.
     std::function<void(QObject*)> iAvancado;
 
