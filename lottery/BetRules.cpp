@@ -132,6 +132,10 @@ QString GroupNameProblem(const QString& aName)
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7F)
             return QStringLiteral("O nome do grupo não pode conter caracteres de controle.");
     }
+    // Apostas.inx is kept in Windows-1252: another character would come back as "?", and two
+    // such names would become one group.
+    if (DecodeWin1252(EncodeWin1252(aName)) != aName)
+        return QStringLiteral("O nome do grupo contém um caractere que não pode ser gravado.");
     return QString();
 }
 

@@ -43,7 +43,8 @@ QStringList BetRejectionLines(const std::vector<TBetRejection>& aRejected);
 
 // Why a text cannot name a group; empty when it can. A group name becomes a header name of
 // Apostas.inx and the name of its export file, so it must not be empty or "None", must not
-// hold "=", "<", ">", "|", a path separator or a control character, and must not be "." or "..".
+// hold "=", "<", ">", "|", a path separator, a control character or a character that
+// Windows-1252 (the file's code page) cannot hold, and must not be "." or "..".
 QString GroupNameProblem(const QString& aName);
 
 // The group name the bet groups screen gives a loaded file: the file name without its folder,

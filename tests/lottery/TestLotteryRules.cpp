@@ -141,6 +141,7 @@ void TestLotteryRules::groupNames_data()
     QTest::newRow("slash") << "../fora" << false;
     QTest::newRow("backslash") << "a\\b" << false;
     QTest::newRow("line break") << "a\nb" << false;
+    QTest::newRow("outside the file's code page") << QString::fromUtf8("Jogos \u2713") << false;
     QTest::newRow("plain") << "Meus jogos" << true;
     QTest::newRow("none in lower case") << "none" << true;
     QTest::newRow("dots inside") << "jogos.2014" << true;
