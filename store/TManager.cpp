@@ -697,6 +697,7 @@ void TManager::Load(const QString& aFileName)
         }
         FLastContainer = nullptr;
         FLastSectionPtr = nullptr;
+        FLoadFailed = false;
         FDocument = std::make_unique<TInxDocument>();
         QFile file(FFileName);
         if (!file.exists())
@@ -747,6 +748,7 @@ void TManager::Load(const QString& aFileName)
         }
         FStatus.IncStatus(stFileLoaded);
     } catch (...) {
+        FLoadFailed = true;
         FStatus.IncStatus(stFileLoadFail);
     }
 }
@@ -855,7 +857,7 @@ void TManager::Save(const QString& aFileName)
 {
     Q_UNUSED(aFileName); // the store always writes its own file
     try {
-        if (!FDocument || !FDocument->HasSections()) {
+        if (!FDocument || !FDocument->HasSections() || FLoadFailed) {
             FStatus.IncStatus(stFileSaveFail);
             return;
         }

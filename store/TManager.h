@@ -36,8 +36,10 @@ public:
     // FileName. "Self" reloads FileName. A missing or empty file gives an empty document.
     void Load(const QString& aFileName);
     // Writes the document to FileName (the argument is not used). A document without
-    // sections writes nothing. Sets stFileSaved or stFileSaveFail; never throws. The file is
-    // replaced through a temporary file, so a failed save leaves the previous file whole.
+    // sections writes nothing, and neither does a store whose file exists but could not be read
+    // (stFileLoadFail): its content would be lost. Sets stFileSaved or stFileSaveFail; never
+    // throws. The file is replaced through a temporary file, so a failed save leaves the
+    // previous file whole.
     void Save(const QString& aFileName);
     void Clear();
 
@@ -119,4 +121,7 @@ private:
     TInxContainer* FLastContainer = nullptr;
     TInxSection* FLastSectionPtr = nullptr;
     qsizetype FLastFileSize = 0; // sizes the output buffer of the next save
+    // The file exists but could not be read: saving would replace what it holds with the little
+    // that was read, so saves are refused until a load of the file succeeds.
+    bool FLoadFailed = false;
 };

@@ -152,6 +152,7 @@ private Q_SLOTS:
     void storeWithoutDocument();
     void statusAfterLoadAndSave();
     void failedSaveKeepsOldFile();
+    void unreadableFileIsNeverOverwritten();
     void freeingSavesUnlessTold();
     void loadingAnotherFileSavesFirst();
     void progressReports();
@@ -757,6 +758,28 @@ void TestStore::statusAfterLoadAndSave()
     store.Save(folder);
     QVERIFY(store.Status().HasStatus(stFileSaveFail));
     QVERIFY(QFileInfo(folder).isDir());
+}
+
+void TestStore::unreadableFileIsNeverOverwritten()
+{
+    if (geteuid() == 0)
+        QSKIP("root reads every file: no unreadable file to be had");
+    const QString file = Path(QStringLiteral("ilegivel.inx"));
+    {
+        TManager store(file, true);
+        store.WriteStr(QStringLiteral("Logins"), QStringLiteral("Nome"), QStringLiteral("Maria"));
+    }
+    const QByteArray old = ReadBytes(file);
+    QFile::setPermissions(file, QFile::WriteOwner);
+    {
+        TManager store(file, true);
+        QVERIFY(store.Status().HasStatus(stFileLoadFail));
+        store.WriteStr(QStringLiteral("Logins"), QStringLiteral("Nome"), QStringLiteral("Outra"));
+        store.Save(file);
+        QVERIFY(store.Status().HasStatus(stFileSaveFail));
+    } // freeing it does not save either
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(ReadBytes(file), old);
 }
 
 void TestStore::failedSaveKeepsOldFile()
