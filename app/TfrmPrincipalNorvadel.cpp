@@ -74,7 +74,9 @@ void TfrmPrincipalNorvadel::FormCreate()
         frmBasicConfig->SetiFolder(documents);
     }
     DataFolder = TrailingChar(documents, QLatin1Char('/'), true) + QStringLiteral("Obrix/") + AppName;
-    ForceDirs(DataFolder, QLatin1Char('/'));
+    // Without the data folder no account or contest can be stored: say so in the log.
+    if (!ForceDirs(DataFolder, QLatin1Char('/')))
+        LogErrorMessage(QStringLiteral("Não foi possível criar a pasta de dados %1.").arg(DataFolder));
 
     auto* leftBar = new TfrmLeftBarNorvadel(this);
     FLeftBar = leftBar;

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void failingStartIsLoggedAndGoesOn();
     void dataFolder_data();
     void dataFolder();
+    void dataFolderThatCannotBeMadeIsLogged();
     void sideBarDocksEachTabOnce();
     void background_data();
     void background();
@@ -184,6 +185,20 @@ void TestMainWindow::dataFolder()
     QCOMPARE(
         shell.IniValue(QStringLiteral("BasicConfig.ini"), QStringLiteral("BasicConfig"), QStringLiteral("DocPath")),
         documents);
+}
+
+void TestMainWindow::dataFolderThatCannotBeMadeIsLogged()
+{
+    TShell shell;
+    // A file stands where the documents folder should be.
+    shell.ProgramFile(QStringLiteral("arquivo"), "x");
+    const QString documents = shell.Program(QStringLiteral("arquivo/docs"));
+    shell.ProgramFile(QStringLiteral("BasicConfig.ini"), "[BasicConfig]\r\nDocPath=" + documents.toUtf8() + "\r\n");
+    TfrmPrincipalNorvadel* window = shell.Start();
+    QVERIFY(window->isVisible());
+    QVERIFY2(shell.ProgramText(QStringLiteral("Log.log"))
+                 .contains(QStringLiteral("Não foi possível criar a pasta de dados %1/Obrix/Norvadel.").arg(documents)),
+             qPrintable(shell.ProgramText(QStringLiteral("Log.log"))));
 }
 
 void TestMainWindow::sideBarDocksEachTabOnce()
