@@ -58,7 +58,7 @@ TNorvadelApplication::~TNorvadelApplication()
     if (FNotifier) {
         for (int signal : {SIGTERM, SIGHUP, SIGINT})
             std::signal(signal, SIG_DFL);
-        delete FNotifier;
+        FNotifier->setEnabled(false); // released with the application, its parent
         ::close(gEndPipe[0]);
         ::close(gEndPipe[1]);
         gEndPipe[0] = gEndPipe[1] = -1;
