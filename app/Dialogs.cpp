@@ -40,29 +40,33 @@ bool Confirm(QWidget* aParent, const QString& aText, const QString& aTitle)
            QMessageBox::Yes;
 }
 
-QString OpenFile(QWidget* aParent, const QString& aTitle, const QString& aFilter, const QString& aDefaultSuffix,
-                 const QString& aFolder)
+namespace {
+// The file chosen in a file dialog, or an empty text when the user cancels.
+QString ChooseFile(QWidget* aParent, bool aOpen, const QString& aTitle, const QString& aFilter,
+                   const QString& aDefaultSuffix, const QString& aFolder)
 {
     if (const auto handler = Handler())
-        return handler->Path(QStringLiteral("open"), aTitle, aFilter);
+        return handler->Path(aOpen ? QStringLiteral("open") : QStringLiteral("save"), aTitle, aFilter);
     QFileDialog dialog(aParent, aTitle, aFolder, aFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(aOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    if (aOpen)
+        dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(aDefaultSuffix);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                    : QString();
+}
+} // namespace
+
+QString OpenFile(QWidget* aParent, const QString& aTitle, const QString& aFilter, const QString& aDefaultSuffix,
+                 const QString& aFolder)
+{
+    return ChooseFile(aParent, true, aTitle, aFilter, aDefaultSuffix, aFolder);
 }
 
 QString SaveFile(QWidget* aParent, const QString& aTitle, const QString& aFilter, const QString& aDefaultSuffix,
                  const QString& aFolder)
 {
-    if (const auto handler = Handler())
-        return handler->Path(QStringLiteral("save"), aTitle, aFilter);
-    QFileDialog dialog(aParent, aTitle, aFolder, aFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(aDefaultSuffix);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                   : QString();
+    return ChooseFile(aParent, false, aTitle, aFilter, aDefaultSuffix, aFolder);
 }
 
 QString Folder(QWidget* aParent, const QString& aTitle, const QString& aFolder)
