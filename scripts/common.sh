@@ -24,3 +24,20 @@ build() {
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$JOBS"
 }
+
+# run_tests DIR [ctest options...]: runs the tests of a build, then names every test function that
+# skipped (QtTest prints "SKIP   : Class::function(row) reason"), so that a skip never hides in a
+# passing run. Returns ctest's status.
+run_tests() {
+    local dir="$1"; shift
+    local status=0
+    (cd "$dir" && ctest --output-on-failure -j "$JOBS" --output-junit junit.xml \
+        --test-output-size-passed 16000000 --test-output-size-failed 16000000 "$@") || status=$?
+    local skips
+    skips="$(grep -ho 'SKIP   : .*' "$dir/junit.xml" 2>/dev/null || true)"
+    if [[ -n "$skips" ]]; then
+        echo "Test functions that SKIPPED in $dir:"
+        sed 's/^SKIP   : /    /' <<<"$skips"
+    fi
+    return "$status"
+}
