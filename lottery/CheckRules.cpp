@@ -62,7 +62,7 @@ QString CountHits(const QString& aDrawn, const QString& aBet)
         }
     }
     if (hits.isEmpty())
-        hits = QStringLiteral("None");
+        hits = QString::fromLatin1(kNoHitsText);
     else
         hits.chop(1);
     return hits + u'|' + QString::number(count) + u'|' + LevelName(count);

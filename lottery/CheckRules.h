@@ -15,8 +15,11 @@
 // "Sol" … "Sena" for 1 … 6 hits; "None" for 0 or more than 6.
 QString LevelName(int aCount);
 
+// The numbers hit, as a results row shows them, when the bet hits none.
+inline constexpr char kNoHitsText[] = "None";
+
 // The hit text of a bet against a contest's drawn numbers: the numbers hit (the drawn
-// number's own text, in drawn order, joined by ";"; "None" when there is none), "|", the
+// number's own text, in drawn order, joined by ";"; kNoHitsText when there is none), "|", the
 // count, "|", LevelName(count). Two numbers are the same when they are the same whole number
 // (4 hits a drawn 04); other tokens must be equal texts. Every equal pair counts.
 // "04;15;23;38;41;60" against "02;04;23;33;41;52" gives "04;23;41|3|Terno".

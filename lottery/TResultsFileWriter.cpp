@@ -2,24 +2,12 @@
 
 #include "lottery/CheckRules.h"
 #include "util/Exceptions.h"
+#include "util/SafeFile.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
-
-namespace {
-
-// Renames aFrom over aTo in one step where the system can (POSIX rename replaces the target).
-bool FileReplace(const QString& aFrom, const QString& aTo)
-{
-    if (std::rename(QFile::encodeName(aFrom).constData(), QFile::encodeName(aTo).constData()) == 0)
-        return true;
-    QFile::remove(aTo);
-    return QFile::rename(aFrom, aTo);
-}
-
-} // namespace
 
 TResultRowBytes::TResultRowBytes(const TCheckRun& aRun)
 {
@@ -49,11 +37,10 @@ TResultRowBytes::TPiece TResultRowBytes::Add(const QByteArray& aBytes)
     return piece;
 }
 
-TResultsFileWriter::TResultsFileWriter(const QString& aFileName)
-    : FFileName(aFileName), FTemporary(aFileName + QStringLiteral(".tmp")), FFile(FTemporary)
+TResultsFileWriter::TResultsFileWriter(const QString& aFileName) : FFileName(aFileName), FFile(aFileName)
 {
-    if (!FFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        Fail(FFile.errorString());
+    if (QString error; !SafeFileOpen(FFile, TFileAccess::Kept, &error))
+        Fail(error);
     FDevice = &FFile;
     FBuffer.resize(kBufferSize + kSlack);
     FData = FBuffer.data();
@@ -69,13 +56,8 @@ TResultsFileWriter::TResultsFileWriter(QIODevice& aDevice, const QByteArray& aLi
     FData = FBuffer.data();
 }
 
-TResultsFileWriter::~TResultsFileWriter()
-{
-    if (!FCommitted && !FFileName.isEmpty()) {
-        FFile.close();
-        QFile::remove(FTemporary);
-    }
-}
+// An uncommitted save file removes its temporary file when it is destroyed.
+TResultsFileWriter::~TResultsFileWriter() = default;
 
 void TResultsFileWriter::RunAdd(const TCheckRun& aRun)
 {
@@ -152,20 +134,8 @@ void TResultsFileWriter::ResultCells(std::uint32_t aRun, std::uint32_t aContest,
     // A contest of more than six numbers, or numbers that are not all plain: cell by cell.
     const TCheckRun::TContest& contest = FRuns[aRun]->Contests[aContest];
     const QString& betText = FRuns[aRun]->Bets[aBet].Text;
-    QString hits;
-    if (aByMask) {
-        for (std::size_t t = 0; t < contest.Values.size(); ++t)
-            if (aHits >> contest.Values[t] & 1) {
-                if (!hits.isEmpty())
-                    hits += u';';
-                hits += contest.Token(t);
-            }
-        if (hits.isEmpty())
-            hits = QStringLiteral("None");
-    } else {
-        hits = CountHits(contest.Numbers, betText).section(u'|', 0, 0);
-    }
-    Texts({contest.Number, contest.Numbers, betText, hits, LevelName(aCount)});
+    Texts({contest.Number, contest.Numbers, betText, ResultHitsText(contest, betText, aHits, aByMask),
+           LevelName(aCount)});
 }
 
 void TResultsFileWriter::Heading(std::uint32_t aRun, std::uint32_t aContest, std::uint32_t aGroup)
@@ -194,12 +164,7 @@ void TResultsFileWriter::Blank()
 
 void TResultsFileWriter::Texts(const TResultTexts& aTexts)
 {
-    QByteArray line;
-    for (int c = 0; c < 5; ++c) {
-        if (c > 0)
-            line += '\t';
-        line += aTexts[c].toUtf8();
-    }
+    QByteArray line = ResultLine(aTexts);
     line += FLineEnd;
     Append(line.constData(), std::size_t(line.size()));
 }
@@ -209,14 +174,10 @@ void TResultsFileWriter::Commit()
     Flush();
     if (FFailed)
         Fail(FDevice->errorString());
-    if (FFileName.isEmpty()) {
-        FCommitted = true;
+    if (FFileName.isEmpty())
         return;
-    }
-    FFile.close();
-    if (!FileReplace(FTemporary, FFileName))
-        Fail(QStringLiteral("não foi possível substituir o arquivo"));
-    FCommitted = true;
+    if (!FFile.commit())
+        Fail(FFile.errorString());
 }
 
 void TResultsFileWriter::Append(const char* aData, std::size_t aSize)
@@ -238,7 +199,7 @@ void TResultsFileWriter::Flush()
 
 void TResultsFileWriter::Write(const char* aData, std::size_t aSize)
 {
-    if (!FFailed && aSize > 0 && FDevice->write(aData, qint64(aSize)) != qint64(aSize))
+    if (!FFailed && !WriteWhole(*FDevice, aData, qint64(aSize)))
         FFailed = true;
 }
 

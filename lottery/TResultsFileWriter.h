@@ -1,17 +1,18 @@
 #pragma once
 
 // Writes a results file ("Salvar .Result"): one line per grid row from the top, five cells
-// separated by tabs, each line ended by CR LF, UTF-8. The bytes go to a temporary file beside
-// the target, which is renamed over the target by Commit; a writer destroyed before Commit
-// leaves the target as it was. A check of the whole history writes some 200 MB, so result rows
+// separated by tabs, each line ended by CR LF, UTF-8. The file is saved as every file the
+// program rewrites (util/SafeFile.h): the bytes go to a temporary file beside the target,
+// which Commit renames over the target in one step; a writer destroyed before Commit, or a
+// failure anywhere, leaves the target as it was. A check of the whole history writes some 200 MB, so result rows
 // of plain contests are made from pieces prepared once per run, copied in whole blocks into a
 // buffer that stays in the processor's cache, which goes to the file each time it is full.
 // (Writing from a second thread gained nothing measurable: the system's copy into the file
 // then reads every byte from the other processor's cache.)
 
-#include "lottery/TResultsModel.h"
+#include "lottery/TCheckRun.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QString>
 
 #include <array>
@@ -128,6 +129,7 @@ private:
                            const char* aLineEnd, std::size_t aLineEndSize, std::size_t& aCount)
     {
         static constexpr char kLevels[7][8] = {"None", "Sol", "Duque", "Terno", "Quadra", "Quina", "Sena"};
+        static_assert(sizeof(kNoHitsText) == 5);
         static constexpr std::uint8_t kLevelSizes[7] = {4, 3, 5, 5, 6, 5, 4};
         Put<32>(aTo, aContest.Prefix, aContest.PrefixSize);
         aTo += aContest.PrefixSize;
@@ -150,7 +152,8 @@ private:
         step(5);
         // No hit: "None" and a tab where the hits would be. Some hits: the last ";" becomes
         // the tab (with none, the byte before is the tab already written). Branch-free.
-        __builtin_memcpy(aTo, "None\t", 5);
+        __builtin_memcpy(aTo, kNoHitsText, 4);
+        aTo[4] = '\t';
         aTo[-1] = '\t';
         aTo += 5 * std::size_t(count == 0);
         aCount = count;
@@ -177,8 +180,7 @@ private:
     [[noreturn]] void Fail(const QString& aReason);
 
     QString FFileName; // empty when writing to a device
-    QString FTemporary;
-    QFile FFile;
+    QSaveFile FFile;
     QIODevice* FDevice = nullptr;
     QByteArray FLineEnd = "\r\n";
     char FLineEnd2[2] = {'\r', '\n'};
@@ -191,5 +193,4 @@ private:
     char* FData = nullptr;
     std::size_t FUsed = 0;
     bool FFailed = false;
-    bool FCommitted = false;
 };

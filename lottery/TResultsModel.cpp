@@ -20,12 +20,6 @@
 #include <string>
 
 namespace {
-
-const QString kNone = QStringLiteral("None");
-
-} // namespace
-
-namespace {
 // Below this, the ordinary heap; above, whole pages of their own.
 constexpr std::size_t kLargeBlock = std::size_t(4) << 20;
 } // namespace
@@ -55,56 +49,13 @@ void LargeBlockFree(void* aBlock, std::size_t aBytes)
     ::operator delete(aBlock);
 }
 
-void TCheckRun::ContestAdd(const QString& aNumber, const QString& aNumbers)
-{
-    TContest contest;
-    contest.Number = aNumber;
-    contest.Numbers = aNumbers;
-    if (!aNumbers.isEmpty()) {
-        contest.Spans.reserve(6);
-        int start = 0;
-        for (int i = 0; i <= int(aNumbers.size()); ++i) {
-            if (i < int(aNumbers.size()) && aNumbers[i] != u';')
-                continue;
-            contest.Spans.emplace_back(start, i - start);
-            start = i + 1;
-        }
-    }
-    contest.ByMask = NumberMask(aNumbers, contest.Mask);
-    if (contest.ByMask)
-        for (std::size_t t = 0; t < contest.Spans.size(); ++t) {
-            const QStringView token = contest.Token(t);
-            int value = 0;
-            if (token.size() == 2 && token[0].isDigit() && token[1].isDigit())
-                value = (token[0].unicode() - u'0') * 10 + (token[1].unicode() - u'0');
-            else
-                TryStrToInt(token.toString(), value);
-            contest.Values.push_back(std::uint8_t(value));
-        }
-    Contests.push_back(std::move(contest));
-}
-
-QString TResultsModel::HitsText(const TRow& aRow) const
-{
-    const TCheckRun::TContest& contest = FRuns[aRow.Run]->Contests[aRow.Contest];
-    QString hits;
-    for (std::size_t i = 0; i < contest.Values.size(); ++i) {
-        if (aRow.Hits >> contest.Values[i] & 1) {
-            if (!hits.isEmpty())
-                hits += u';';
-            hits += contest.Token(i);
-        }
-    }
-    return hits.isEmpty() ? kNone : hits;
-}
-
 QString TResultsModel::TextCell(const TRow& aRow, int aColumn) const
 {
     const TTextBlock& block = FBlocks[aRow.Item];
     const QByteArrayView bytes = QByteArrayView(block.Bytes).sliced(qsizetype(aRow.Hits), aRow.Contest);
     const QString line = block.Utf8 ? QString::fromUtf8(bytes) : DecodeWin1252(bytes);
     const QString cell = line.section(u'\t', aColumn, aColumn);
-    return cell == kNone ? QString() : cell;
+    return cell == QLatin1String(kNoHitsText) ? QString() : cell;
 }
 
 QString TResultsModel::Cell(int aRow, int aColumn) const
@@ -125,9 +76,7 @@ QString TResultsModel::Cell(int aRow, int aColumn) const
         case 2:
             return run.Bets[row.Item].Text;
         case 3:
-            if (row.Kind == rkResult)
-                return HitsText(row);
-            return CountHits(contest.Numbers, run.Bets[row.Item].Text).section(u'|', 0, 0);
+            return ResultHitsText(contest, run.Bets[row.Item].Text, row.Hits, row.Kind == rkResult);
         default:
             return LevelName(row.Count);
         }
@@ -185,14 +134,9 @@ void TResultsModel::TextRowPush(std::uint32_t aBlock, qsizetype aOffset, qsizety
 
 void TResultsModel::ResultRowInsert(const TResultTexts& aTexts, bool aGroupHeading)
 {
-    // The cells are kept as one tab-separated line, so a tab inside a text would split it;
+    // The cells are kept as one line of a results file, so a tab inside a text would split it;
     // the program's texts hold none.
-    QByteArray line;
-    for (int c = 0; c < 5; ++c) {
-        if (c > 0)
-            line += '\t';
-        line += aTexts[c].toUtf8();
-    }
+    const QByteArray line = ResultLine(aTexts);
     FBlocks.push_back({line, true});
     TextRowPush(std::uint32_t(FBlocks.size() - 1), 0, line.size());
     if (aGroupHeading)

@@ -11,16 +11,15 @@
 // Row 0 is the top data row; the last row is the grid's own empty bottom row, which is always
 // there. The heading row of the grid ("Concurso", …) is not a data row.
 
+#include "lottery/TCheckRun.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-class TResultRowBytes;
 class TResultsFileWriter;
 
 // Memory for millions of rows: a large block is asked for in huge pages where the system
@@ -37,47 +36,6 @@ template <class T> struct TLargeAllocator
     void deallocate(T* aBlock, std::size_t aCount) { LargeBlockFree(aBlock, aCount * sizeof(T)); }
     template <class U> bool operator==(const TLargeAllocator<U>&) const { return true; }
 };
-
-// What the rows of one check run refer to.
-struct TCheckRun
-{
-    struct TContest
-    {
-        QString Number;                         // "Concurso" column
-        QString Numbers;                        // "Resultado" column, the drawn numbers as stored
-        std::vector<std::pair<int, int>> Spans; // where each ";"-separated token of Numbers starts, its length
-        std::vector<std::uint8_t> Values;       // value of each token (only when ByMask)
-        std::uint64_t Mask = 0;                 // drawn numbers as bits
-        bool ByMask = false;                    // every token is a distinct whole number from 1 to 60
-
-        QStringView Token(std::size_t aIndex) const
-        {
-            return QStringView(Numbers).sliced(Spans[aIndex].first, Spans[aIndex].second);
-        }
-    };
-    struct TGroup
-    {
-        QString Name;
-    };
-    struct TBet
-    {
-        QString Text;
-        std::uint64_t Mask = 0;
-        bool ByMask = false;
-        std::uint32_t Group = 0;
-    };
-    std::vector<TContest> Contests; // one per contest entry, in list order
-    std::vector<TGroup> Groups;     // checked groups, top of the group list first
-    std::vector<TBet> Bets;         // every bet of every checked group
-
-    void ContestAdd(const QString& aNumber, const QString& aNumbers);
-
-    // The UTF-8 pieces of the rows, made by the first results file written from this run.
-    mutable std::shared_ptr<const TResultRowBytes> RowBytes;
-};
-
-// The five texts of a row: "Concurso", "Resultado", "Aposta", "Acertos", "Sorte".
-using TResultTexts = std::array<QString, 5>;
 
 class TResultsModel
 {
@@ -154,7 +112,6 @@ private:
     static_assert(sizeof(TRow) <= 24);
 
     const TRow& At(int aRow) const { return FRows[FRows.size() - 1 - std::size_t(aRow)]; }
-    QString HitsText(const TRow& aRow) const;
     QString TextCell(const TRow& aRow, int aColumn) const;
     void TextRowPush(std::uint32_t aBlock, qsizetype aOffset, qsizetype aLength);
 

@@ -5,11 +5,17 @@
 #include "lottery/TResultsModel.h"
 #include "util/Exceptions.h"
 #include "util/TextCodec.h"
+#include "tests/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -58,6 +64,7 @@ private Q_SLOTS:
     void uncheckedEntriesAndEmptyGroups();
     void maskCountEqualsCountHits();
     void resultsFileBytes();
+    void failedResultsSaveKeepsTheOldFile();
     void resultsFileRoundTrip();
     void resultsFileWindows1252();
     void streamedFileEqualsModelSave();
@@ -279,10 +286,63 @@ void TestCheckEngine::resultsFileBytes()
                                          "01231\t01;02;03;04;05;06\t04;15;23;38;41;60\t04\tSol\r\n"
                                          "01231\t01;02;03;04;05;06\t01;02;03;07;08;09\t01;02;03\tTerno\r\n"
                                          "\t\t\t\t\r\n"));
-    QVERIFY(!QFile::exists(file + QStringLiteral(".tmp")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});
 
     // A folder that does not exist: an error, and nothing left behind.
     QVERIFY_THROWS_EXCEPTION(EInOutError, results.ResultsFileSave(dir.filePath(QStringLiteral("nao/existe.Result"))));
+}
+
+void TestCheckEngine::failedResultsSaveKeepsTheOldFile()
+{
+    TExample example;
+    TResultsModel results;
+    TCheckEngine engine;
+    engine.Start(example.Entries, example.Groups, {}, results, nullptr);
+    engine.Run();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Resultado.Result"));
+    WriteAll(file, "resultados de antes\r\n");
+    QVERIFY(SetMode(file, 0640));
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+
+    // The disk fills half way (a file-size limit, for any user): the old file stays whole and no
+    // temporary file is left.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString message;
+    try {
+        results.ResultsFileSave(file);
+    } catch (const EInOutError& e) {
+        message = e.Message();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY2(message.contains(file) && message.contains(QStringLiteral("File too large")), qPrintable(message));
+    QCOMPARE(FileBytes(file), QByteArray("resultados de antes\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+
+    // A save that succeeds keeps the mode the user gave the file.
+    results.ResultsFileSave(file);
+    const QByteArray written = FileBytes(file);
+    QVERIFY(written.startsWith("\t\t\t\t\r\n"));
+    QCOMPARE(ModeText(file), QStringLiteral("640"));
+
+    // A folder the user may not write into: an error with the system's reason, the file as it was.
+    QVERIFY(SetMode(dir.path(), 0500));
+    const auto restore = qScopeGuard([&] { SetMode(dir.path(), 0700); });
+    REQUIRE_FILE_MODES();
+    results.ResultRowInsert({"00001", "01;02;03;04;05;06", "", "", ""});
+    message.clear();
+    try {
+        results.ResultsFileSave(file);
+    } catch (const EInOutError& e) {
+        message = e.Message();
+    }
+    QVERIFY2(message.contains(QStringLiteral("Permission denied")), qPrintable(message));
+    QCOMPARE(FileBytes(file), written);
 }
 
 void TestCheckEngine::resultsFileRoundTrip()
