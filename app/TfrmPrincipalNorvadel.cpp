@@ -11,6 +11,7 @@
 #include "support/TfrmBasicConfig.h"
 #include "users/TfrmLogin.h"
 #include "util/Globals.h"
+#include "util/SafeFile.h"
 #include "util/TextUtils.h"
 #include "util/VersionInfo.h"
 
@@ -74,9 +75,17 @@ void TfrmPrincipalNorvadel::FormCreate()
         frmBasicConfig->SetiFolder(documents);
     }
     DataFolder = TrailingChar(documents, QLatin1Char('/'), true) + QStringLiteral("Obrix/") + AppName;
-    // Without the data folder no account or contest can be stored: say so in the log.
-    if (!ForceDirs(DataFolder, QLatin1Char('/')))
-        LogErrorMessage(QStringLiteral("Não foi possível criar a pasta de dados %1.").arg(DataFolder));
+    // Without the data folder no account or contest can be stored: say so in the log. It holds
+    // every account's passwords, so only its owner may enter it; a folder left open by an
+    // earlier version is closed once, and the log says so.
+    QString folderError;
+    bool tightened = false;
+    if (!OwnerOnlyFolder(DataFolder, &folderError, &tightened))
+        LogErrorMessage(QStringLiteral("Não foi possível criar a pasta de dados %1: %2.").arg(DataFolder, folderError));
+    else if (tightened)
+        LogErrorMessage(
+            QStringLiteral("A pasta de dados %1 podia ser lida por outros usuários; agora só o seu dono a acessa.")
+                .arg(DataFolder));
 
     auto* leftBar = new TfrmLeftBarNorvadel(this);
     FLeftBar = leftBar;

@@ -10,11 +10,18 @@ const QString kApostas = QStringLiteral("Apostas");
 const QString kSelecionados = QStringLiteral("Selecionados");
 const QString kGrupoSel = QStringLiteral("GrupoSel");
 
+std::unique_ptr<TManager> StoreOpen(const QString& aFileName)
+{
+    auto store = std::make_unique<TManager>(aFileName, true);
+    store->SetFileAccess(TFileAccess::OwnerOnly); // a player's bets are his own
+    return store;
+}
+
 } // namespace
 
 TBetStore::TBetStore(const QString& aUserFolder, const QString& aLoginName)
     : FFileName(TrailingChar(aUserFolder, u'/', true) + QStringLiteral("Apostas.inx")), FAddKey(FirstWord(aLoginName)),
-      FApostas(std::make_unique<TManager>(FFileName, true))
+      FApostas(StoreOpen(FFileName))
 {}
 
 TBetStore::~TBetStore() = default;
@@ -102,7 +109,8 @@ void TBetStore::StoreSave()
     FApostas->Save(FFileName);
     if (FApostas->Status().HasStatus(stFileSaveFail))
         throw EInOutError(
-            QStringLiteral("Não foi possível gravar o arquivo \"%1\"; as alterações não foram salvas.").arg(FFileName));
+            QStringLiteral("Não foi possível gravar o arquivo \"%1\" (%2); as alterações não foram salvas.")
+                .arg(FFileName, FApostas->ErrorString()));
 }
 
 void TBetStore::StoreReopen()
@@ -112,5 +120,5 @@ void TBetStore::StoreReopen()
     StoreSave();
     FApostas->setiSaveOnFree(false);
     FApostas.reset();
-    FApostas = std::make_unique<TManager>(FFileName, true);
+    FApostas = StoreOpen(FFileName);
 }

@@ -698,12 +698,13 @@ void TManager::Load(const QString& aFileName)
         FLastContainer = nullptr;
         FLastSectionPtr = nullptr;
         FLoadFailed = false;
+        FErrorString.clear();
         FDocument = std::make_unique<TInxDocument>();
         QFile file(FFileName);
         if (!file.exists())
             return;
         if (!file.open(QIODevice::ReadOnly))
-            throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
+            throw EInOutError(file.errorString());
         // Mapped when the system allows it: a large file is then read in place, not copied.
         QByteArray copy;
         QByteArrayView bytes;
@@ -713,7 +714,7 @@ void TManager::Load(const QString& aFileName)
         } else {
             copy = file.readAll();
             if (file.error() != QFileDevice::NoError)
-                throw EInOutError(QStringLiteral("Não foi possível ler '%1': %2").arg(FFileName, file.errorString()));
+                throw EInOutError(file.errorString());
             bytes = copy;
         }
         FLastFileSize = bytes.size();
@@ -747,10 +748,19 @@ void TManager::Load(const QString& aFileName)
             parse(lines);
         }
         FStatus.IncStatus(stFileLoaded);
+    } catch (const std::exception& e) {
+        LoadFailed(QString::fromUtf8(e.what()));
     } catch (...) {
-        FLoadFailed = true;
-        FStatus.IncStatus(stFileLoadFail);
+        LoadFailed(QStringLiteral("erro desconhecido"));
     }
+}
+
+void TManager::LoadFailed(const QString& aReason)
+{
+    FLoadFailed = true;
+    FLoadError = aReason;
+    FErrorString = aReason;
+    FStatus.IncStatus(stFileLoadFail);
 }
 
 QByteArray TManager::BuildFile()
@@ -856,16 +866,27 @@ QByteArray TManager::BuildFile()
 void TManager::Save(const QString& aFileName)
 {
     Q_UNUSED(aFileName); // the store always writes its own file
+    const auto failed = [this](const QString& aReason) {
+        FErrorString = aReason;
+        FStatus.IncStatus(stFileSaveFail);
+    };
     try {
-        if (!FDocument || !FDocument->HasSections() || FLoadFailed) {
-            FStatus.IncStatus(stFileSaveFail);
-            return;
-        }
+        if (FLoadFailed)
+            return failed(QStringLiteral("o arquivo não pôde ser lido (%1); gravar sobre ele perderia o que ele guarda")
+                              .arg(FLoadError));
+        if (!FDocument || !FDocument->HasSections())
+            return failed(QStringLiteral("não há nada para gravar"));
         const QByteArray bytes = BuildFile();
         FLastFileSize = bytes.size();
-        FStatus.IncStatus(WriteFileAtomic(FFileName, bytes) ? stFileSaved : stFileSaveFail);
+        QString error;
+        if (!WriteFileAtomic(FFileName, bytes, &error, FFileAccess))
+            return failed(error);
+        FErrorString.clear();
+        FStatus.IncStatus(stFileSaved);
+    } catch (const std::exception& e) {
+        failed(QString::fromUtf8(e.what()));
     } catch (...) {
-        FStatus.IncStatus(stFileSaveFail);
+        failed(QStringLiteral("erro desconhecido"));
     }
 }
 

@@ -5,13 +5,14 @@
 // Reads and writes create what they address. The whole file is written back by Save and
 // when the store is destroyed (iSaveOnFree).
 //
-// Failures are recorded as status flags and never thrown, except: a typed read whose stored
-// value cannot be converted throws EConvertError; deciphering a mult line that is not
-// cipher text throws EConvertError. A store that has no document (created with aLoad false,
-// neither loaded nor cleared) lists nothing, returns false from the typed writes and WriteMult,
-// fails its saves (stFileSaveFail) and throws EInvalidOpException from every other operation.
+// Failures are recorded as status flags, with their reason in ErrorString, and never thrown, except: a typed read whose
+// stored value cannot be converted throws EConvertError; deciphering a mult line that is not cipher text throws
+// EConvertError. A store that has no document (created with aLoad false, neither loaded nor cleared) lists nothing,
+// returns false from the typed writes and WriteMult, fails its saves (stFileSaveFail) and throws EInvalidOpException
+// from every other operation.
 
 #include "store/InxTypes.h"
+#include "util/SafeFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -96,6 +97,11 @@ public:
     const QString& FileName() const { return FFileName; }
     void setFileName(const QString& aValue) { FFileName = aValue; }
     const TStatusSet& Status() const { return FStatus; }
+    // Why the last load or save failed (the system's words where the system refused), for
+    // messages and the log; empty after one that succeeded.
+    const QString& ErrorString() const { return FErrorString; }
+    // Who may read the file once saved: a store that holds secrets asks for OwnerOnly.
+    void SetFileAccess(TFileAccess aAccess) { FFileAccess = aAccess; }
     QStringList Sections() const { return GetSections(); }
 
     TProgressEvent OnProgress;
@@ -109,6 +115,7 @@ private:
                               const TInxKey& aDefault);
     QByteArray BuildFile();
     void DoProgress(int aProgress, int aMax, const QString& aID);
+    void LoadFailed(const QString& aReason);
 
     bool FSaveOnFree = true;
     QString FFileName;
@@ -124,4 +131,7 @@ private:
     // The file exists but could not be read: saving would replace what it holds with the little
     // that was read, so saves are refused until a load of the file succeeds.
     bool FLoadFailed = false;
+    QString FLoadError;
+    QString FErrorString;
+    TFileAccess FFileAccess = TFileAccess::Kept;
 };

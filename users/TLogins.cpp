@@ -15,6 +15,7 @@ std::unique_ptr<TManager> OpenStore(const QString& aFileName)
 {
     auto store = std::make_unique<TManager>(aFileName, true);
     store->setiSaveOnFree(false);
+    store->SetFileAccess(TFileAccess::OwnerOnly); // the passwords can be deciphered
     return store;
 }
 } // namespace
@@ -82,9 +83,11 @@ void TLogins::WriteUser(const TUserRecord& aRecord)
     FStore->WriteStr(kSection, QStringLiteral("Resposta"), Crypt(c, aRecord.Resposta, addKey), ipEnd, name);
 }
 
-bool TLogins::Save()
+bool TLogins::Save(QString* aError)
 {
     FStore->Save(FFileName);
+    if (aError)
+        *aError = FStore->ErrorString();
     return FStore->Status().HasStatus(stFileSaved);
 }
 
@@ -109,10 +112,12 @@ QStringList TLogins::RecentUsers()
     return users;
 }
 
-bool TLogins::StoreRecentUsers(const QString& aFileName, const QStringList& aUsers)
+bool TLogins::StoreRecentUsers(const QString& aFileName, const QStringList& aUsers, QString* aError)
 {
     const auto store = OpenStore(aFileName);
     store->WriteMult(aUsers, kRecentMult, kRecentSection, kRecentHeader, ipEnd, false, QString());
     store->Save(aFileName);
+    if (aError)
+        *aError = store->ErrorString();
     return store->Status().HasStatus(stFileSaved);
 }

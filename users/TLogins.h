@@ -65,8 +65,8 @@ public:
     // Writes (replaces or creates) the record named aRecord.Nome in the copy, enciphering the
     // three secrets with FirstWord of the name. Save writes it to the file.
     void WriteUser(const TUserRecord& aRecord);
-    // True when the file now holds the copy.
-    bool Save();
+    // True when the file now holds the copy; else aError (when given) says why.
+    bool Save(QString* aError = nullptr);
 
     // Recovery: when aQuestions holds exactly the stored question and aAnswer is exactly the
     // stored answer of the header named aLogin (found as the store finds names), the deciphered
@@ -76,8 +76,9 @@ public:
 
     // The recent users stored in the file, newest first.
     QStringList RecentUsers();
-    // Re-reads aFileName and replaces only its recent list with aUsers. True when saved.
-    static bool StoreRecentUsers(const QString& aFileName, const QStringList& aUsers);
+    // Re-reads aFileName and replaces only its recent list with aUsers. True when saved; else
+    // aError (when given) says why.
+    static bool StoreRecentUsers(const QString& aFileName, const QStringList& aUsers, QString* aError = nullptr);
 
 private:
     // The deciphered value of a secret key; an empty text when the stored value is not cipher text.

@@ -9,6 +9,7 @@
 #include "users/UserScreens.h"
 #include "util/Exceptions.h"
 #include "util/Globals.h"
+#include "util/SafeFile.h"
 #include "util/TextUtils.h"
 
 #include <QCheckBox>
@@ -115,9 +116,9 @@ void TfrmLogin::SaveRecentUsers()
     FUltimos.clear();
     for (int i = 0; i < cxLstBoxListaUltimosUsrs->count(); ++i)
         FUltimos << cxLstBoxListaUltimosUsrs->item(i)->text();
-    if (!TLogins::StoreRecentUsers(FLoginsFileName, FUltimos))
-        throw EInOutError(
-            QStringLiteral("Não foi possível gravar a lista de usuários recentes em %1.").arg(FLoginsFileName));
+    if (QString error; !TLogins::StoreRecentUsers(FLoginsFileName, FUltimos, &error))
+        throw EInOutError(QStringLiteral("Não foi possível gravar a lista de usuários recentes em %1: %2.")
+                              .arg(FLoginsFileName, error));
     FLogins = std::make_unique<TLogins>(FLoginsFileName);
 }
 
@@ -180,8 +181,8 @@ void TfrmLogin::btnLogarClick()
         edtLoginSenha->clear();
         btnLogar->setText(kSair);
         UserFolder = UserFolderPath(DataFolder, name);
-        if (!ForceDirs(UserFolder, u'/'))
-            LogErrorMessage(QStringLiteral("Não foi possível criar a pasta do usuário %1.").arg(UserFolder));
+        if (QString error; !OwnerOnlyFolder(UserFolder, &error))
+            LogErrorMessage(QStringLiteral("Não foi possível criar a pasta do usuário %1: %2.").arg(UserFolder, error));
         Q_EMIT iDoOnLogon(this);
         AddRecentUser(name);
     } else if (!FUsrExist) {

@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/TFrameTop.h"
 #include "app/TextBox.h"
+#include "support/TMyException.h"
 #include "users/TLogins.h"
 #include "users/TQuestionList.h"
 #include "users/TfrmLogin.h"
@@ -143,9 +144,12 @@ void TfrmRegLogin::btnRegistrarClick()
 
     const QString name = RegistrationTarget(request);
     FLogins->WriteUser({name, request.Empresa, request.Email, request.Senha, request.Pergunta, request.Resposta});
-    const bool saved = FLogins->Save();
+    QString error;
+    const bool saved = FLogins->Save(&error);
     FLogins.reset();
     if (!saved) {
+        LogErrorMessage(
+            QStringLiteral("Não foi possível gravar o arquivo de usuários %1: %2.").arg(FLoginsFileName, error));
         AddResult(QStringLiteral("Não foi possível gravar o arquivo de usuários. Processo abortado!"));
         return;
     }

@@ -20,6 +20,7 @@
 #include "support/TfrmBasicConfig.h"
 #include "util/Exceptions.h"
 #include "util/Globals.h"
+#include "tests/TestFiles.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void dataFolder_data();
     void dataFolder();
     void dataFolderThatCannotBeMadeIsLogged();
+    void openDataFolderIsClosedOnce();
     void sideBarDocksEachTabOnce();
     void background_data();
     void background();
@@ -180,6 +182,7 @@ void TestMainWindow::dataFolder()
         QStringLiteral("/Obrix/Norvadel");
     QCOMPARE(DataFolder, expected);
     QVERIFY(QFileInfo(DataFolder).isDir());
+    QCOMPARE(ModeText(DataFolder), QStringLiteral("700")); // it holds every account's passwords
     QCOMPARE(frmBasicConfig->edtDocumentFolder->text(), documents);
     shell.Close();
     QCOMPARE(
@@ -196,9 +199,26 @@ void TestMainWindow::dataFolderThatCannotBeMadeIsLogged()
     shell.ProgramFile(QStringLiteral("BasicConfig.ini"), "[BasicConfig]\r\nDocPath=" + documents.toUtf8() + "\r\n");
     TfrmPrincipalNorvadel* window = shell.Start();
     QVERIFY(window->isVisible());
-    QVERIFY2(shell.ProgramText(QStringLiteral("Log.log"))
-                 .contains(QStringLiteral("Não foi possível criar a pasta de dados %1/Obrix/Norvadel.").arg(documents)),
-             qPrintable(shell.ProgramText(QStringLiteral("Log.log"))));
+    QVERIFY2(
+        shell.ProgramText(QStringLiteral("Log.log"))
+            .contains(QStringLiteral("Não foi possível criar a pasta de dados %1/Obrix/Norvadel: ").arg(documents)),
+        qPrintable(shell.ProgramText(QStringLiteral("Log.log"))));
+}
+
+void TestMainWindow::openDataFolderIsClosedOnce()
+{
+    TShell shell;
+    const QString data = shell.Documents() + QStringLiteral("/Obrix/Norvadel");
+    QVERIFY(QDir().mkpath(data));
+    QVERIFY(SetMode(data, 0755)); // as an earlier version left it
+    const QString notice = QStringLiteral("A pasta de dados %1 podia ser lida por outros usuários").arg(data);
+    shell.Start();
+    QCOMPARE(ModeText(data), QStringLiteral("700"));
+    QCOMPARE(shell.ProgramText(QStringLiteral("Log.log")).count(notice), 1);
+    shell.Close();
+    shell.Start();
+    shell.Close();
+    QCOMPARE(shell.ProgramText(QStringLiteral("Log.log")).count(notice), 1);
 }
 
 void TestMainWindow::sideBarDocksEachTabOnce()

@@ -8,17 +8,18 @@
 #include "util/Crypt.h"
 #include "util/Exceptions.h"
 #include "util/TextCodec.h"
+#include "tests/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 const QStringList kNotice = {
@@ -152,6 +153,8 @@ private Q_SLOTS:
     void storeWithoutDocument();
     void statusAfterLoadAndSave();
     void failedSaveKeepsOldFile();
+    void saveIntoReadOnlyFolderKeepsOldFile();
+    void secretStoreIsSavedOwnerOnly();
     void unreadableFileIsNeverOverwritten();
     void freeingSavesUnlessTold();
     void loadingAnotherFileSavesFirst();
@@ -762,8 +765,7 @@ void TestStore::statusAfterLoadAndSave()
 
 void TestStore::unreadableFileIsNeverOverwritten()
 {
-    if (geteuid() == 0)
-        QSKIP("root reads every file: no unreadable file to be had");
+    REQUIRE_FILE_MODES();
     const QString file = Path(QStringLiteral("ilegivel.inx"));
     {
         TManager store(file, true);
@@ -774,9 +776,11 @@ void TestStore::unreadableFileIsNeverOverwritten()
     {
         TManager store(file, true);
         QVERIFY(store.Status().HasStatus(stFileLoadFail));
+        QCOMPARE(store.ErrorString(), QStringLiteral("Permission denied"));
         store.WriteStr(QStringLiteral("Logins"), QStringLiteral("Nome"), QStringLiteral("Outra"));
         store.Save(file);
         QVERIFY(store.Status().HasStatus(stFileSaveFail));
+        QVERIFY2(store.ErrorString().contains(QStringLiteral("Permission denied")), qPrintable(store.ErrorString()));
     } // freeing it does not save either
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(ReadBytes(file), old);
@@ -809,20 +813,58 @@ void TestStore::failedSaveKeepsOldFile()
     store.Save(file);
     setrlimit(RLIMIT_FSIZE, &saved);
     QVERIFY(store.Status().HasStatus(stFileSaveFail));
+    QVERIFY(!store.ErrorString().isEmpty());
     QCOMPARE(ReadBytes(file), old);
     QCOMPARE(QDir(FDir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("antigo.inx")});
 
-    // A folder the program may not write into: the same.
-    if (geteuid() != 0) {
-        QFile::setPermissions(FDir->path(), QFile::ReadOwner | QFile::ExeOwner);
-        store.Save(file);
-        QFile::setPermissions(FDir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(store.Status().HasStatus(stFileSaveFail));
-        QCOMPARE(ReadBytes(file), old);
-    }
     store.Save(file);
     QVERIFY(store.Status().HasStatus(stFileSaved));
+    QVERIFY(store.ErrorString().isEmpty());
     QVERIFY(ReadBytes(file).size() > old.size());
+}
+
+void TestStore::saveIntoReadOnlyFolderKeepsOldFile()
+{
+    const QString folder = Path(QStringLiteral("somente-leitura"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/Apostas.inx");
+    {
+        TManager store(file, true);
+        store.WriteStr(QStringLiteral("Dados"), QStringLiteral("k"), QStringLiteral("v"));
+    }
+    const QByteArray old = ReadBytes(file);
+    QVERIFY(SetMode(folder, 0500));
+    const auto restore = qScopeGuard([&] { SetMode(folder, 0700); });
+    REQUIRE_FILE_MODES();
+
+    TManager store(file, true);
+    store.setiSaveOnFree(false);
+    store.WriteStr(QStringLiteral("Dados"), QStringLiteral("k"), QStringLiteral("novo"));
+    store.Save(file);
+    QVERIFY(store.Status().HasStatus(stFileSaveFail));
+    QVERIFY2(store.ErrorString().contains(QStringLiteral("Permission denied")), qPrintable(store.ErrorString()));
+    QCOMPARE(ReadBytes(file), old);
+}
+
+void TestStore::secretStoreIsSavedOwnerOnly()
+{
+    // A store that holds secrets is readable by its owner alone, even when the file it replaces
+    // was readable by others; any other store keeps the mode its file had.
+    const QString secret = Path(QStringLiteral("Logins.inx"));
+    const QString shared = Path(QStringLiteral("Concursos.inx"));
+    for (const QString& file : {secret, shared}) {
+        WriteBytes(file, "[Dados]\r\n");
+        QVERIFY(SetMode(file, 0644));
+        TManager store(file, true);
+        store.setiSaveOnFree(false);
+        if (file == secret)
+            store.SetFileAccess(TFileAccess::OwnerOnly);
+        store.WriteStr(QStringLiteral("Dados"), QStringLiteral("k"), QStringLiteral("v"));
+        store.Save(file);
+        QVERIFY(store.Status().HasStatus(stFileSaved));
+    }
+    QCOMPARE(ModeText(secret), QStringLiteral("600"));
+    QCOMPARE(ModeText(shared), QStringLiteral("644"));
 }
 
 void TestStore::freeingSavesUnlessTold()

@@ -33,6 +33,9 @@ private Q_SLOTS:
     void writeFileAtomicFailsWithoutAFolder();
     void writeFileAtomicIntoReadOnlyFolderKeepsTheOldFile();
     void interruptedWriteKeepsTheOldFile();
+    void writeFileAtomicModes_data();
+    void writeFileAtomicModes();
+    void ownerOnlyFolder();
 };
 
 void TestTextFiles::win1252RoundTripOfEveryByte()
@@ -157,8 +160,7 @@ void TestTextFiles::writeFileAtomicIntoReadOnlyFolderKeepsTheOldFile()
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     const auto restore =
         qScopeGuard([&] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
-    if (QFile probe(folder + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly))
-        QSKIP("This user may write into read-only folders (root); the size-limit test covers failed writes");
+    REQUIRE_FILE_MODES();
 
     QString error;
     QVERIFY(!WriteFileAtomic(name, "novo", &error));
@@ -181,16 +183,75 @@ void TestTextFiles::interruptedWriteKeepsTheOldFile()
     limited.rlim_cur = 4096;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool written = WriteFileAtomic(name, QByteArray(256 * 1024, 'x'));
+    QString error;
+    const bool written = WriteFileAtomic(name, QByteArray(256 * 1024, 'x'), &error);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!written);
+    QCOMPARE(error, QStringLiteral("File too large")); // the system's reason, not "Unknown error"
     QCOMPARE(ReadAll(name), QByteArray("antigo"));
     QCOMPARE(QDir(temp.path()).entryList(QDir::Files), QStringList{"Concursos.inx"});
 #else
     QSKIP("Needs a POSIX file-size limit");
 #endif
+}
+
+void TestTextFiles::writeFileAtomicModes_data()
+{
+    QTest::addColumn<int>("before"); // -1: no file yet
+    QTest::addColumn<bool>("ownerOnly");
+    QTest::addColumn<int>("after");
+    QTest::newRow("new secret file") << -1 << true << 0600;
+    QTest::newRow("replaced file keeps a narrow mode") << 0640 << false << 0640;
+    QTest::newRow("replaced file keeps an odd mode") << 0604 << false << 0604;
+    QTest::newRow("secret file left readable is closed") << 0644 << true << 0600;
+    QTest::newRow("secret file stays closed") << 0600 << true << 0600;
+}
+
+void TestTextFiles::writeFileAtomicModes()
+{
+    QFETCH(int, before);
+    QFETCH(bool, ownerOnly);
+    QFETCH(int, after);
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
+    const QString name = temp.filePath(QStringLiteral("Logins.inx"));
+    if (before >= 0) {
+        WriteAll(name, "antigo");
+        QVERIFY(SetMode(name, before));
+    }
+    QString error;
+    QVERIFY2(WriteFileAtomic(name, "novo", &error, ownerOnly ? TFileAccess::OwnerOnly : TFileAccess::Kept),
+             qPrintable(error));
+    QCOMPARE(ReadAll(name), QByteArray("novo"));
+    QCOMPARE(ModeText(name), QString::number(after, 8));
+}
+
+void TestTextFiles::ownerOnlyFolder()
+{
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
+    // Created with its parents: the last folder is the owner's alone.
+    const QString data = temp.filePath(QStringLiteral("Documentos/Obrix/Norvadel"));
+    bool tightened = true;
+    QString error;
+    QVERIFY2(OwnerOnlyFolder(data, &error, &tightened), qPrintable(error));
+    QCOMPARE(ModeText(data), QStringLiteral("700"));
+    QVERIFY(!tightened);
+
+    // A folder others may enter is closed, and the caller is told so, once.
+    QVERIFY(SetMode(data, 0755));
+    QVERIFY(OwnerOnlyFolder(data, &error, &tightened));
+    QCOMPARE(ModeText(data), QStringLiteral("700"));
+    QVERIFY(tightened);
+    QVERIFY(OwnerOnlyFolder(data, &error, &tightened));
+    QVERIFY(!tightened);
+
+    // A file where a folder should be.
+    WriteAll(temp.filePath(QStringLiteral("arquivo")), "x");
+    QVERIFY(!OwnerOnlyFolder(temp.filePath(QStringLiteral("arquivo/Norvadel")), &error));
+    QVERIFY(error.contains(QStringLiteral("arquivo")));
 }
 
 QTEST_GUILESS_MAIN(TestTextFiles)
