@@ -40,7 +40,8 @@ TContestGrid ContestsRead(const QString& aFileName)
         TManager store(aFileName, true);
         store.setiSaveOnFree(false); // reading must not rewrite the user's file
         if (store.Status().HasStatus(stFileLoadFail))
-            throw CliError(QStringLiteral("não foi possível ler o arquivo de concursos: %1").arg(aFileName));
+            throw CliError(QStringLiteral("não foi possível ler o arquivo de concursos: %1: %2")
+                               .arg(aFileName, store.ErrorString()));
         ContestsLoad(store, grid);
         return grid;
     }
@@ -177,15 +178,22 @@ int RunImport(const QStringList& aArgs)
     TManager store(storeFile, true);
     store.setiSaveOnFree(false);
     if (store.Status().HasStatus(stFileLoadFail))
-        throw CliError(QStringLiteral("não foi possível ler o arquivo de concursos: %1").arg(storeFile));
+        throw CliError(
+            QStringLiteral("não foi possível ler o arquivo de concursos: %1: %2").arg(storeFile, store.ErrorString()));
     TContestGrid grid;
     ContestsLoad(store, grid);
     const TContestImport import = ContestImportRun(lines, grid);
-    // The contests read before a bad line are kept, as the results screen keeps them.
-    ContestsSave(store, grid);
-    store.Save(storeFile);
-    if (store.Status().HasStatus(stFileSaveFail))
-        throw CliError(QStringLiteral("não foi possível gravar o arquivo de concursos: %1").arg(storeFile));
+    // The contests read before a bad line are kept, as the results screen keeps them; a file
+    // that added nothing leaves the contests file as it was.
+    if (import.Added > 0) {
+        ContestsSave(store, grid);
+        store.Save(storeFile);
+        if (store.Status().HasStatus(stFileSaveFail))
+            throw CliError(QStringLiteral("não foi possível gravar o arquivo de concursos: %1: %2")
+                               .arg(storeFile, store.ErrorString()));
+    }
+    if (import.Log.isEmpty())
+        throw CliError(QStringLiteral("%1: %2").arg(importFile, import.Error));
     PrintOut(QStringLiteral("%1 concursos adicionados, %2 ignorados (já existiam). Próximo concurso: %3\n")
                  .arg(import.Added)
                  .arg(import.Skipped)

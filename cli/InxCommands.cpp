@@ -18,9 +18,11 @@ void RequireReadable(const QString& aFileName)
     const QFileInfo info(aFileName);
     if (!info.exists())
         throw CliError(QStringLiteral("arquivo não encontrado: %1").arg(aFileName));
+    if (info.isDir())
+        throw CliError(QStringLiteral("não foi possível ler %1: é uma pasta").arg(aFileName));
     QFile file(aFileName);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw CliError(QStringLiteral("não foi possível ler %1").arg(aFileName));
+    if (!file.open(QIODevice::ReadOnly))
+        throw CliError(QStringLiteral("não foi possível ler %1: %2").arg(aFileName, file.errorString()));
 }
 
 int Resave(const QStringList& aArgs)
@@ -33,13 +35,13 @@ int Resave(const QStringList& aArgs)
     TManager store(in, true);
     store.setiSaveOnFree(false);
     if (store.Status().HasStatus(stFileLoadFail))
-        throw CliError(QStringLiteral("não foi possível ler %1").arg(in));
+        throw CliError(QStringLiteral("não foi possível ler %1: %2").arg(in, store.ErrorString()));
     if (store.GetSections().isEmpty())
         throw CliError(QStringLiteral("%1 não tem seções; nada foi gravado").arg(in));
     store.setFileName(out);
     store.Save(out);
     if (!store.Status().HasStatus(stFileSaved))
-        throw CliError(QStringLiteral("não foi possível gravar %1").arg(out));
+        throw CliError(QStringLiteral("não foi possível gravar %1: %2").arg(out, store.ErrorString()));
     return kExitOk;
 }
 
@@ -139,7 +141,7 @@ int Dump(const QStringList& aArgs)
     TManager store(fileName, true);
     store.setiSaveOnFree(false); // showing a file never rewrites it
     if (store.Status().HasStatus(stFileLoadFail))
-        throw CliError(QStringLiteral("não foi possível ler %1").arg(fileName));
+        throw CliError(QStringLiteral("não foi possível ler %1: %2").arg(fileName, store.ErrorString()));
 
     TDumper dumper(decipher, FirstWord(keyName));
     if (decipher)

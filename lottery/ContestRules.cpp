@@ -21,6 +21,18 @@ bool IsWholeNumber(const QString& aText, int& aValue)
     return TryStrToInt(aText.trimmed(), aValue);
 }
 
+// A text of the file as a message quotes it: cut when long, control characters shown as such,
+// so that a binary file read by mistake gives a message that fits on a line.
+QString Quoted(QStringView aText)
+{
+    constexpr qsizetype kLongest = 60;
+    QString text = aText.size() > kLongest ? aText.first(kLongest).toString() + u'…' : aText.toString();
+    for (QChar& ch : text)
+        if (ch.unicode() < 0x20 && ch != u'\t')
+            ch = QChar(0xFFFD);
+    return text;
+}
+
 // A contest line starts with a whole contest number; headings and closing lines do not.
 bool LooksLikeContest(const QString& aLine)
 {
@@ -88,7 +100,7 @@ QString ContestLineProblem(const QStringList& aFields)
 {
     int number = 0;
     if (!IsWholeNumber(aFields[0], number) || number < 1)
-        return QStringLiteral("o número do concurso \"%1\" não é um número inteiro positivo").arg(aFields[0]);
+        return QStringLiteral("o número do concurso \"%1\" não é um número inteiro positivo").arg(Quoted(aFields[0]));
     if (aFields.size() < 1 + kDrawn)
         return QStringLiteral("faltam números sorteados (a linha tem %1 campos separados por tabulação)")
             .arg(aFields.size());
@@ -96,9 +108,9 @@ QString ContestLineProblem(const QStringList& aFields)
     for (int i = 1; i <= kDrawn; ++i) {
         int value = 0;
         if (!IsWholeNumber(aFields[i], value))
-            return QStringLiteral("o número sorteado \"%1\" não é um número inteiro").arg(aFields[i]);
+            return QStringLiteral("o número sorteado \"%1\" não é um número inteiro").arg(Quoted(aFields[i]));
         if (value < 1 || value > 60)
-            return QStringLiteral("o número sorteado %1 está fora da faixa de 1 a 60").arg(aFields[i]);
+            return QStringLiteral("o número sorteado %1 está fora da faixa de 1 a 60").arg(Quoted(aFields[i]));
         if (seen[std::size_t(value)])
             return QStringLiteral("o número sorteado %1 aparece mais de uma vez").arg(PadLike(value, 60));
         seen[std::size_t(value)] = true;
@@ -192,10 +204,16 @@ TContestImport ContestImportRun(const QStringList& aLines, TContestGrid& aGrid,
         const QString problem = ContestImportLine(line, row);
         if (!problem.isEmpty()) {
             result.ErrorLine = i + 1;
-            result.Error = QStringLiteral("Linha %1 do arquivo (\"%2\"): %3. A importação parou nesta linha; os "
-                                          "concursos lidos antes dela foram mantidos.")
-                               .arg(i + 1)
-                               .arg(line, problem);
+            if (result.Log.isEmpty())
+                result.Error = QStringLiteral("O arquivo não contém nenhum concurso que se possa importar. Linha %1 "
+                                              "(\"%2\"): %3.")
+                                   .arg(i + 1)
+                                   .arg(Quoted(line), problem);
+            else
+                result.Error = QStringLiteral("Linha %1 do arquivo (\"%2\"): %3. A importação parou nesta linha; os "
+                                              "concursos lidos antes dela foram mantidos.")
+                                   .arg(i + 1)
+                                   .arg(Quoted(line), problem);
             break;
         }
         result.Log.append(row.Number + QStringLiteral(" - ") + row.Numbers + u';');
@@ -204,6 +222,9 @@ TContestImport ContestImportRun(const QStringList& aLines, TContestGrid& aGrid,
         else
             ++result.Skipped;
     }
+    if (result.Log.isEmpty() && result.Error.isEmpty() && !result.Cancelled)
+        result.Error = QStringLiteral("O arquivo não contém nenhum concurso: cada concurso é uma linha com o número, "
+                                      "os seis números sorteados, os ganhadores e o prêmio, separados por tabulação.");
     return result;
 }
 

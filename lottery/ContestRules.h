@@ -40,8 +40,9 @@ QString ContestImportLine(const QString& aLine, TContestRow& aRow);
 // Imports the lines of a contest file into aGrid, each contest on top, as the results screen
 // does. A first line that is not a contest (the heading) and a last one that is not (a
 // closing "FIM") are skipped, and so are blank lines; any other line that is not a valid
-// contest stops the import with a message naming it. aProgress (line index, last index)
-// is called before each line; returning false cancels.
+// contest stops the import with a message naming it. A file in which no contest could be read
+// (a heading alone, an empty or a binary file) gives an Error saying so. aProgress (line
+// index, last index) is called before each line; returning false cancels.
 TContestImport ContestImportRun(const QStringList& aLines, TContestGrid& aGrid,
                                 const std::function<bool(int, int)>& aProgress = {});
 

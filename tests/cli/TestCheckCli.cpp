@@ -29,6 +29,9 @@ private Q_SLOTS:
     void importThenCheckFromStore();
     void importStopsAtBadLine();
     void importFullHistory();
+    void importOfAFileWithoutContests_data();
+    void importOfAFileWithoutContests();
+    void unreadableContestsFileSaysWhy();
 };
 
 void TestCheckCli::checkSmallCase()
@@ -193,6 +196,74 @@ void TestCheckCli::importFullHistory()
     QCOMPARE(check.Exit, 0);
     QVERIFY(ReadAll(out).startsWith("\t\t\t\t\r\n03047\t<- Concurso\tGrupo: jogos\t\t\r\n"
                                     "03047\t04;18;22;26;31;58\t02;04;23;33;41;52\t04\tSol\r\n"));
+}
+
+void TestCheckCli::importOfAFileWithoutContests_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("detail"); // what the message adds after saying there is no contest
+    QTest::newRow("heading alone") << QByteArray("Concurso\tBola1\tBola2\tBola3\tBola4\tBola5\tBola6\r\n")
+                                   << "cada concurso é uma linha";
+    QTest::newRow("empty file") << QByteArray() << "cada concurso é uma linha";
+    QByteArray zip("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00", 18);
+    for (int i = 0; i < 600; ++i)
+        zip += char((i * 37 + 11) % 256);
+    QTest::newRow("spreadsheet (binary)") << zip << "Linha";
+    QTest::newRow("first contest wrong") << QByteArray("Concurso\r\n1216\t04\t15\t23\t38\t41\t61\r\n1217\tx\r\n")
+                                         << "Linha 2 (\"1216";
+}
+
+void TestCheckCli::importOfAFileWithoutContests()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, detail);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("resultados.xlsx"));
+    WriteAll(file, bytes);
+    const QString store = dir.filePath(QStringLiteral("Concursos.inx"));
+
+    // Into an empty data folder: no contests file appears.
+    TCliRun run = RunCli({"import", file, "--data-folder", dir.path()});
+    QCOMPARE(run.Exit, 2);
+    QCOMPARE(run.Out, QString());
+    QCOMPARE(run.Err.count(u'\n'), 1);
+    QVERIFY2(run.Err.startsWith(QStringLiteral("norvadel-cli: %1: O arquivo não contém nenhum concurso").arg(file)),
+             qPrintable(run.Err));
+    QVERIFY2(run.Err.contains(detail), qPrintable(run.Err));
+    QVERIFY(!QFile::exists(store));
+
+    // Beside contests already stored: the file is left as it was.
+    QCOMPARE(RunCli({"import", Fixture("import-closing-line.tsv"), "--data-folder", dir.path()}).Exit, 0);
+    const QByteArray stored = ReadAll(store);
+    run = RunCli({"import", file, "--data-folder", dir.path()});
+    QCOMPARE(run.Exit, 2);
+    QVERIFY2(run.Err.contains(QStringLiteral("não contém nenhum concurso")), qPrintable(run.Err));
+    QCOMPARE(ReadAll(store), stored);
+}
+
+void TestCheckCli::unreadableContestsFileSaysWhy()
+{
+    QTemporaryDir dir;
+    QCOMPARE(RunCli({"import", Fixture("import-closing-line.tsv"), "--data-folder", dir.path()}).Exit, 0);
+    const QString store = dir.filePath(QStringLiteral("Concursos.inx"));
+    const QByteArray stored = ReadAll(store);
+    QVERIFY(SetMode(store, 0200));
+    REQUIRE_FILE_MODES();
+    const QString out = dir.filePath(QStringLiteral("r.Result"));
+    const TCliRun check = RunCli({"check", "--contests", store, "--bets", Fixture("jogos.txt"), "--out", out});
+    QCOMPARE(check.Exit, 2);
+    // Refused bets of jogos.txt come first; the last line says why the check stopped.
+    QVERIFY2(check.Err.endsWith(
+                 QStringLiteral("norvadel-cli: não foi possível ler o arquivo de concursos: %1: Permission denied\n")
+                     .arg(store)),
+             qPrintable(check.Err));
+    QVERIFY(!QFile::exists(out));
+
+    const TCliRun import = RunCli({"import", kHistory, "--data-folder", dir.path()});
+    QCOMPARE(import.Exit, 2);
+    QVERIFY2(import.Err.contains(QStringLiteral("Permission denied")), qPrintable(import.Err));
+    QVERIFY(SetMode(store, 0600));
+    QCOMPARE(ReadAll(store), stored);
 }
 
 QTEST_GUILESS_MAIN(TestCheckCli)
