@@ -5,6 +5,7 @@
 #include "users/UserRules.h"
 #include "util/Crypt.h"
 #include "util/TextCodec.h"
+#include "tests/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -334,6 +335,8 @@ void TestUserRules::fileLayoutAndCipheredSecrets()
     QVERIFY2(text.contains(expected), qPrintable(text));
     for (const char* secret : {"Senha123", "Música", "Samba"})
         QVERIFY(!text.contains(QString::fromUtf8(secret)));
+    // Reversible ciphers protect nothing from someone who can read the file: only its owner can.
+    QCOMPARE(ModeText(path), QStringLiteral("600"));
 }
 
 void TestUserRules::loginChecks()

@@ -15,6 +15,7 @@
 #include "users/TfrmRegLogin.h"
 #include "util/Globals.h"
 #include "util/TextCodec.h"
+#include "tests/TestFiles.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -230,7 +231,8 @@ void TestUserScreens::registerLogInLogOutAndSwitchUser()
     QVERIFY(Logado);
     QCOMPARE(LoginName, QStringLiteral("Maria Souza"));
     QCOMPARE(UserFolder, DataPath(QStringLiteral("Maria Souza")));
-    QVERIFY(QDir(UserFolder).exists());
+    QCOMPARE(ModeText(UserFolder), QStringLiteral("700")); // the user's bets and results are his own
+    QCOMPARE(ModeText(LoginsPath()), QStringLiteral("600"));
     QCOMPARE(frmApresentaNorvadel->FrameTop1->Titulo->text(), QStringLiteral("Bem Vindo - Maria Souza"));
     QVERIFY(Login<QLineEdit>("edtLoginSenha")->text().isEmpty());
     QVERIFY(Login<TLinkLabel>("lblEditarPerfil")->isEnabled());
@@ -545,6 +547,12 @@ void TestUserScreens::registrationReportsAFileItCannotWrite()
              QStringList({"Não foi possível gravar o arquivo de usuários. Processo abortado!", "Iniciando registro!"}));
     QCOMPARE(CurrentTab(), QStringLiteral("Registro de usuário"));
     QVERIFY(Rows("cxLstBoxListaUsuario").isEmpty());
+    // The log names the file and why it could not be written.
+    const QString log = FShell->ProgramText(QStringLiteral("Log.log"));
+    QVERIFY2(
+        log.contains(QStringLiteral("Não foi possível gravar o arquivo de usuários %1: o arquivo não pôde ser lido")
+                         .arg(LoginsPath())),
+        qPrintable(log));
     QVERIFY(QDir().rmdir(LoginsPath()));
 }
 
