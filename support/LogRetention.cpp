@@ -145,7 +145,8 @@ int CheckLog(const QString& aLogFile, double aDays, const QDateTime& aNow)
             text += lines[i];
             text += QLatin1String("\r\n");
         }
-        if (!WriteFileAtomic(aLogFile, text.toUtf8())) {
+        if (QString error; !WriteFileAtomic(aLogFile, text.toUtf8(), &error)) {
+            AddLogDetail(QStringLiteral("%1: %2").arg(aLogFile, error));
             LogErrorMessage(kReleaseFailure);
             removed = 0;
         }
