@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdio>
 #include <cstring>
 
 TResultRowBytes::TResultRowBytes(const TCheckRun& aRun)

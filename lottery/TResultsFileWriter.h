@@ -4,9 +4,10 @@
 // separated by tabs, each line ended by CR LF, UTF-8. The file is saved as every file the
 // program rewrites (util/SafeFile.h): the bytes go to a temporary file beside the target,
 // which Commit renames over the target in one step; a writer destroyed before Commit, or a
-// failure anywhere, leaves the target as it was. A check of the whole history writes some 200 MB, so result rows
-// of plain contests are made from pieces prepared once per run, copied in whole blocks into a
-// buffer that stays in the processor's cache, which goes to the file each time it is full.
+// failure anywhere, leaves the target as it was, mode included. A check of the whole history
+// writes some 200 MB, so result rows of plain contests are made from pieces prepared once per
+// run, copied in whole blocks into a buffer that stays in the processor's cache, which goes to
+// the file each time it is full.
 // (Writing from a second thread gained nothing measurable: the system's copy into the file
 // then reads every byte from the other processor's cache.)
 

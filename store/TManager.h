@@ -5,11 +5,12 @@
 // Reads and writes create what they address. The whole file is written back by Save and
 // when the store is destroyed (iSaveOnFree).
 //
-// Failures are recorded as status flags, with their reason in ErrorString, and never thrown, except: a typed read whose
-// stored value cannot be converted throws EConvertError; deciphering a mult line that is not cipher text throws
-// EConvertError. A store that has no document (created with aLoad false, neither loaded nor cleared) lists nothing,
-// returns false from the typed writes and WriteMult, fails its saves (stFileSaveFail) and throws EInvalidOpException
-// from every other operation.
+// Failures are recorded as status flags, with their reason in ErrorString, and never thrown,
+// except: a typed read whose stored value cannot be converted throws EConvertError;
+// deciphering a mult line that is not cipher text throws EConvertError. A store that has no
+// document (created with aLoad false, neither loaded nor cleared) lists nothing, returns false
+// from the typed writes and WriteMult, fails its saves (stFileSaveFail) and throws
+// EInvalidOpException from every other operation.
 
 #include "store/InxTypes.h"
 #include "util/SafeFile.h"
