@@ -130,8 +130,10 @@ QString ContestImportLine(const QString& aLine, TContestRow& aRow)
         if (plain && i == 0)
             plain = values[0] >= 1;
         if (plain && i > 0) {
+            // The range first: the mask has a bit for 1 to 60 only.
             plain = values[i] >= 1 && values[i] <= 60 && !(seen >> values[i] & 1);
-            seen |= std::uint64_t(1) << values[i];
+            if (plain)
+                seen |= std::uint64_t(1) << values[i];
         }
     }
     if (!plain) {

@@ -313,6 +313,9 @@ void TestLotteryRules::importStopsAtBadLine_data()
         << QStringList({"01217", "01216"});
     QTest::newRow("repeated number") << "import-repeated-number.tsv" << 3
                                      << "o número sorteado 10 aparece mais de uma vez" << QStringList({"01216"});
+    QTest::newRow("drawn number far out of range")
+        << "import-out-of-range.tsv" << 3 << "o número sorteado 4710 está fora da faixa de 1 a 60"
+        << QStringList({"01216"});
 }
 
 void TestLotteryRules::importStopsAtBadLine()
