@@ -98,6 +98,13 @@ void TestLotteryRules::betRules_data()
                                         << "05;10;20;30;40;50";
     QTest::newRow("fifteen numbers") << "60;59;58;57;56;55;54;53;52;51;50;49;48;47;1"
                                      << "01;47;48;49;50;51;52;53;54;55;56;57;58;59;60";
+    // Numbers longer than any int: refused, never read digit by digit into one.
+    QTest::newRow("thirty digits") << "123456789012345678901234567890;02;03;04;05;06"
+                                   << "";
+    QTest::newRow("long text") << "01;02;03;04;05;abcdefghijklmnopqrstuvwxyz"
+                               << "";
+    QTest::newRow("leading zeros") << "0000000000000000000000000000007;02;03;04;05;06"
+                                   << "02;03;04;05;06;07";
 }
 
 void TestLotteryRules::betRules()
