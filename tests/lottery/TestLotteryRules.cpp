@@ -53,6 +53,8 @@ private Q_SLOTS:
     void countHits_data();
     void countHits();
     void levelNames();
+    void numberMask_data();
+    void numberMask();
     void groupsReady_data();
     void groupsReady();
     void contestListUltimos();
@@ -224,6 +226,37 @@ void TestLotteryRules::levelNames()
     for (int n = 0; n < expected.size(); ++n)
         QCOMPARE(LevelName(n), expected[n]);
     QCOMPARE(LevelName(-1), QStringLiteral("None"));
+}
+
+void TestLotteryRules::numberMask_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QList<int>>("bits"); // empty with a non-empty text: no mask, counted by CountHits
+
+    QTest::newRow("draw") << "04;15;23;38;41;60" << QList<int>{4, 15, 23, 38, 41, 60};
+    QTest::newRow("one digit") << "4;15" << QList<int>{4, 15};
+    QTest::newRow("sign and hexadecimal") << "+4;$F" << QList<int>{4, 15};
+    QTest::newRow("leading zeros") << "0000000000000000000000000000007;60" << QList<int>{7, 60};
+    QTest::newRow("empty text") << "" << QList<int>{};
+    QTest::newRow("61") << "04;61" << QList<int>{};
+    QTest::newRow("4710") << "04;4710" << QList<int>{};
+    QTest::newRow("thirty digits") << "04;123456789012345678901234567890" << QList<int>{};
+    QTest::newRow("long text") << "abcdefghijklmnopqrstuvwxyz;04" << QList<int>{};
+    QTest::newRow("same value twice") << "4;04" << QList<int>{};
+    QTest::newRow("empty token") << "04;;15" << QList<int>{};
+}
+
+void TestLotteryRules::numberMask()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QList<int>, bits);
+    std::uint64_t expected = 0;
+    for (const int bit : bits)
+        expected |= std::uint64_t(1) << bit;
+    std::uint64_t mask = 0;
+    QCOMPARE(NumberMask(numbers, mask), numbers.isEmpty() || !bits.isEmpty());
+    if (!bits.isEmpty())
+        QCOMPARE(mask, expected);
 }
 
 void TestLotteryRules::groupsReady_data()
