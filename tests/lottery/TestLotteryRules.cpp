@@ -65,6 +65,8 @@ private Q_SLOTS:
     void importStopsAtBadLine();
     void importSkipsKnownNumbersAndBlankLines();
     void importFullHistory();
+    void nextNumber_data();
+    void nextNumber();
     void prizeValue_data();
     void prizeValue();
     void numbersFromBoxes();
@@ -409,6 +411,31 @@ void TestLotteryRules::importFullHistory()
     for (int r = 1; r < grid.RowCount(); ++r)
         QVERIFY(grid.Row(r - 1).Number > grid.Row(r).Number);
     QCOMPARE(grid.NextNumber(), 3048);
+}
+
+void TestLotteryRules::nextNumber_data()
+{
+    QTest::addColumn<QString>("top"); // empty: no rows
+    QTest::addColumn<int>("next");
+
+    QTest::newRow("empty grid") << "" << 1;
+    QTest::newRow("contest") << "01218" << 1219;
+    QTest::newRow("text") << "abc" << 1;
+    QTest::newRow("below the largest integer") << "$7FFFFFFE" << 2147483647;
+    QTest::newRow("largest integer") << "2147483647" << 1;
+}
+
+void TestLotteryRules::nextNumber()
+{
+    QFETCH(QString, top);
+    QFETCH(int, next);
+    TContestGrid grid;
+    grid.ContestRowInsert({"01216", "04;15;23;38;41;60", "", "", ""});
+    if (top.isEmpty())
+        grid.Clear();
+    else
+        grid.ContestRowInsert({top, "01;02;03;04;05;06", "", "", ""});
+    QCOMPARE(grid.NextNumber(), next);
 }
 
 void TestLotteryRules::prizeValue_data()
