@@ -2,12 +2,22 @@
 
 #include <cstdio>
 
+namespace {
+
+void Print(const QString& aText, std::FILE* aStream)
+{
+    const QByteArray bytes = aText.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), aStream);
+}
+
+} // namespace
+
 void PrintOut(const QString& aText)
 {
-    std::fputs(aText.toUtf8().constData(), stdout);
+    Print(aText, stdout);
 }
 
 void PrintErr(const QString& aText)
 {
-    std::fputs(aText.toUtf8().constData(), stderr);
+    Print(aText, stderr);
 }

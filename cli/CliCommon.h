@@ -15,9 +15,15 @@ constexpr int kExitError = 2;
 class CliError : public std::runtime_error
 {
 public:
-    explicit CliError(const QString& aMessage) : std::runtime_error(aMessage.toStdString()) {}
+    explicit CliError(const QString& aMessage) : std::runtime_error(aMessage.toStdString()), FMessage(aMessage) {}
+    // The whole message: a line quoted from a file may hold a NUL character, where what() ends.
+    const QString& Message() const { return FMessage; }
+
+private:
+    QString FMessage;
 };
 
+// Writes the whole text, NUL characters included.
 void PrintOut(const QString& aText);
 void PrintErr(const QString& aText);
 

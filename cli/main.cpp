@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
             return RunImport(args);
         throw CliError(QStringLiteral("comando desconhecido: %1 (veja norvadel-cli --help)").arg(command));
     } catch (const CliError& e) {
-        PrintErr(QStringLiteral("norvadel-cli: %1\n").arg(QString::fromUtf8(e.what())));
+        PrintErr(QStringLiteral("norvadel-cli: %1\n").arg(e.Message()));
     } catch (const Exception& e) {
         PrintErr(QStringLiteral("norvadel-cli: %1\n").arg(e.Message()));
     } catch (const std::exception& e) {

@@ -31,13 +31,8 @@ QString Examine(const QString& aLine, std::vector<int>* aValues)
         int value = 0;
         if (token.isEmpty())
             return QStringLiteral("há um número vazio (\";\" sobrando ou repetido)");
-        // Plain digits are read here; signs and "$" hexadecimal by the program's conversion.
-        bool plain = token.size() <= 2;
-        for (const QChar ch : token) {
-            plain = plain && ch >= u'0' && ch <= u'9';
-            value = value * 10 + (ch.unicode() - u'0');
-        }
-        if (!plain && !TryStrToInt(token.toString(), value))
+        // Plain digits are read here; signs, "$" hexadecimal and long texts by the program's conversion.
+        if (!TryDigitsToInt(token, 2, value) && !TryStrToInt(token.toString(), value))
             return QStringLiteral("\"%1\" não é um número inteiro").arg(token);
         if (value < 1 || value > kHighest)
             return QStringLiteral("%1 está fora da faixa de 1 a 60").arg(token);

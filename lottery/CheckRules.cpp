@@ -75,12 +75,7 @@ bool NumberMask(const QString& aNumbers, std::uint64_t& aMask)
         return true;
     for (const QStringView token : QStringView(aNumbers).split(u';')) {
         int value = 0;
-        bool plain = !token.isEmpty() && token.size() <= 2;
-        for (const QChar ch : token) {
-            plain = plain && ch >= u'0' && ch <= u'9';
-            value = value * 10 + (ch.unicode() - u'0');
-        }
-        if (!plain && !TryStrToInt(token.toString(), value))
+        if (!TryDigitsToInt(token, 2, value) && !TryStrToInt(token.toString(), value))
             return false;
         if (value < 1 || value > 60)
             return false;

@@ -82,17 +82,7 @@ namespace {
 // A field of plain decimal digits (blanks around allowed), as nearly every import file has it.
 bool PlainNumber(QStringView aField, int& aValue)
 {
-    aField = aField.trimmed();
-    if (aField.isEmpty() || aField.size() > 9)
-        return false;
-    int value = 0;
-    for (const QChar ch : aField) {
-        if (ch < u'0' || ch > u'9')
-            return false;
-        value = value * 10 + (ch.unicode() - u'0');
-    }
-    aValue = value;
-    return true;
+    return TryDigitsToInt(aField.trimmed(), 9, aValue);
 }
 
 // Why a line is not a contest, with the fields as the program's integer conversion reads them.
@@ -142,8 +132,10 @@ QString ContestImportLine(const QString& aLine, TContestRow& aRow)
         if (plain && i == 0)
             plain = values[0] >= 1;
         if (plain && i > 0) {
+            // The range first: the mask has a bit for 1 to 60 only.
             plain = values[i] >= 1 && values[i] <= 60 && !(seen >> values[i] & 1);
-            seen |= std::uint64_t(1) << values[i];
+            if (plain)
+                seen |= std::uint64_t(1) << values[i];
         }
     }
     if (!plain) {

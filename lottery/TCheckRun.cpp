@@ -22,9 +22,7 @@ void TCheckRun::ContestAdd(const QString& aNumber, const QString& aNumbers)
         for (std::size_t t = 0; t < contest.Spans.size(); ++t) {
             const QStringView token = contest.Token(t);
             int value = 0;
-            if (token.size() == 2 && token[0].isDigit() && token[1].isDigit())
-                value = (token[0].unicode() - u'0') * 10 + (token[1].unicode() - u'0');
-            else
+            if (!TryDigitsToInt(token, 2, value))
                 TryStrToInt(token.toString(), value);
             contest.Values.push_back(std::uint8_t(value));
         }

@@ -2,6 +2,8 @@
 
 #include "util/TextUtils.h"
 
+#include <limits>
+
 bool TContestGrid::ContestRowInsert(const TContestRow& aRow)
 {
     if (aRow.Number.isEmpty())
@@ -48,7 +50,8 @@ int TContestGrid::iNovos() const
 int TContestGrid::NextNumber() const
 {
     int value = 0;
-    if (FRows.empty() || !TryStrToInt(FRows.back().Number, value))
+    // The largest integer has no next one; such a number reads as no number.
+    if (FRows.empty() || !TryStrToInt(FRows.back().Number, value) || value == std::numeric_limits<int>::max())
         return 1;
     return value + 1;
 }

@@ -40,7 +40,7 @@ public:
     // Rows marked "Novo".
     int iNovos() const;
     // The integer value of the top row's number plus 1; 1 when the grid is empty or the top
-    // number is not a whole number.
+    // number is not a whole number (or is the largest integer, which has no next one).
     int NextNumber() const;
 
     void Clear();

@@ -4,6 +4,7 @@
 #include "util/TextUtils.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 const QString kSection = QStringLiteral("Concursos");
@@ -33,8 +34,9 @@ int ContestsLoad(TManager& aStore, TContestGrid& aGrid)
         row.Winners = aStore.ReadStr(kSection, QStringLiteral("Ganhadores"), QString(), name);
         aGrid.ContestRowInsert(row);
         int value = 0;
-        // A number edited into something that is not a whole number does not count.
-        if (TryStrToInt(row.Number, value))
+        // A number edited into something that is not a whole number does not count, nor does
+        // the largest integer, which has no next one.
+        if (TryStrToInt(row.Number, value) && value < std::numeric_limits<int>::max())
             highest = std::max(highest, value);
     }
     return highest + 1;

@@ -15,7 +15,7 @@ QString ContestsFileName(const QString& aDataFolder);
 
 // Adds every stored contest to aGrid (the headers in text order ignoring case, each on top,
 // so the grid ends newest first) and returns the next contest number: the highest stored
-// "Concurso" that is a whole number, plus 1 (1 when there is none).
+// "Concurso" that is a whole number below the largest integer, plus 1 (1 when there is none).
 int ContestsLoad(TManager& aStore, TContestGrid& aGrid);
 
 // Writes every grid row that has a number into the store (a row whose number was edited is

@@ -56,9 +56,21 @@ QString DecodeAnsiWithBom(const QByteArray& aBytes)
     if (aBytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(aBytes.constData() + 3, aBytes.size() - 3);
     if (aBytes.startsWith("\xFF\xFE") || aBytes.startsWith("\xFE\xFF")) {
-        auto decoder = QStringDecoder(aBytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
-                                                                    : QStringConverter::Utf16BE);
-        return decoder(QByteArrayView(aBytes).sliced(2));
+        // Stateless: a last odd byte becomes U+FFFD instead of waiting for a byte that never comes.
+        auto decoder =
+            QStringDecoder(aBytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           QStringConverter::Flag::Stateless);
+        QString text = decoder(QByteArrayView(aBytes).sliced(2));
+        // A surrogate without its pair becomes U+FFFD as well, as a malformed UTF-8 sequence does,
+        // so that the text can be written as UTF-8 again without turning into something else.
+        QChar* data = text.data();
+        for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+            if (data[i].isHighSurrogate() && i + 1 < n && data[i + 1].isLowSurrogate())
+                ++i;
+            else if (data[i].isSurrogate())
+                data[i] = QChar::ReplacementCharacter;
+        }
+        return text;
     }
     return DecodeWin1252(aBytes);
 }

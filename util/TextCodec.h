@@ -12,7 +12,9 @@
 QByteArray EncodeWin1252(QStringView aText);
 QString DecodeWin1252(QByteArrayView aBytes);
 
-// A UTF-8 or UTF-16 byte-order mark decides; without one the bytes are Windows-1252.
+// A UTF-8 or UTF-16 byte-order mark decides; without one the bytes are Windows-1252. What
+// the encoding cannot read (a malformed sequence, an unpaired surrogate, a last odd byte of
+// UTF-16) becomes U+FFFD, so that the text is always valid Unicode.
 QString DecodeAnsiWithBom(const QByteArray& aBytes);
 
 // A byte-order mark decides; without one, UTF-8 when valid, else Windows-1252.

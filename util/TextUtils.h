@@ -17,6 +17,23 @@ QString GetToken(const QString& aText, int aIndex, QChar aDelim);
 // hexadecimal after a leading "$"; 32 bits. False when the text is anything else.
 bool TryStrToInt(const QString& aText, int& aValue);
 
+// True, with its value, when aText is 1 to aMaxDigits decimal digits and nothing else. The
+// quick reading of the short numbers of bets and draws, before TryStrToInt for the rest;
+// aMaxDigits is at most 9, so that no text, however long, can overflow the value.
+inline bool TryDigitsToInt(QStringView aText, int aMaxDigits, int& aValue)
+{
+    if (aText.isEmpty() || aText.size() > aMaxDigits)
+        return false;
+    int value = 0;
+    for (const QChar ch : aText) {
+        if (ch < u'0' || ch > u'9')
+            return false;
+        value = value * 10 + (ch.unicode() - u'0');
+    }
+    aValue = value;
+    return true;
+}
+
 // True when every token converts to an integer in [aMin, aMax] and no token text repeats;
 // an empty text is valid. Never throws.
 bool ValidNumberList(const QString& aText, QChar aDelim, int aMin, int aMax);

@@ -1,6 +1,8 @@
 // norvadel-cli check and import, run as processes: exit codes, messages, the .Result bytes.
 
+#include "tests/FuzzInput.h"
 #include "tests/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -15,6 +17,13 @@ QString Fixture(const QString& aName)
 }
 
 const QString kHistory = QStringLiteral(NORVADEL_TEST_DATA "/megasena-history.tsv");
+
+// The heading and the first aCount contest lines of the draw history.
+QByteArray HistoryHead(int aCount)
+{
+    const QList<QByteArray> lines = ReadAll(kHistory).split('\n');
+    return lines.mid(0, aCount + 1).join('\n') + '\n';
+}
 
 } // namespace
 
@@ -32,6 +41,8 @@ private Q_SLOTS:
     void importOfAFileWithoutContests_data();
     void importOfAFileWithoutContests();
     void unreadableContestsFileSaysWhy();
+    void hostileFiles_data();
+    void hostileFiles();
 };
 
 void TestCheckCli::checkSmallCase()
@@ -205,7 +216,7 @@ void TestCheckCli::importOfAFileWithoutContests_data()
     QTest::newRow("heading alone") << QByteArray("Concurso\tBola1\tBola2\tBola3\tBola4\tBola5\tBola6\r\n")
                                    << "cada concurso é uma linha";
     QTest::newRow("empty file") << QByteArray() << "cada concurso é uma linha";
-    QByteArray zip("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00", 18);
+    QByteArray zip("PK\x03\x04\x14\x00\x06\x00\x08\x00\x00\x00!\x00", 14);
     for (int i = 0; i < 600; ++i)
         zip += char((i * 37 + 11) % 256);
     QTest::newRow("spreadsheet (binary)") << zip << "Linha";
@@ -264,6 +275,92 @@ void TestCheckCli::unreadableContestsFileSaysWhy()
     QVERIFY2(import.Err.contains(QStringLiteral("Permission denied")), qPrintable(import.Err));
     QVERIFY(SetMode(store, 0600));
     QCOMPARE(ReadAll(store), stored);
+}
+
+void TestCheckCli::hostileFiles_data()
+{
+    QTest::addColumn<QString>("command"); // import; check-bets: a bet file; check-contests: a contests file
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("exit");        // -1: 0 or 2
+    QTest::addColumn<QString>("message"); // in the error line (exit 2) or in a refused line (exit 0)
+    QTest::addColumn<QString>("out");
+
+    QTest::newRow("drawn number 4710") << "import" << HistoryHead(3) + "4\t01\t4710\t06\t27\t42\t59\t0\tR$0,00\n"
+                                       << 2 << "o número sorteado 4710 está fora da faixa de 1 a 60"
+                                       << "3 concursos adicionados";
+    QTest::newRow("contest number beyond any integer")
+        << "import" << HistoryHead(2) + "99999999999999999999\t01\t05\t06\t27\t42\t59\n" + "4\t01\t05\t06\t27\t42\t59\n"
+        << 2 << "o número do concurso \"99999999999999999999\" não é um número inteiro positivo"
+        << "2 concursos adicionados";
+    // The message quotes the line whole, its NUL included.
+    QTest::newRow("NUL and bytes that are no UTF-8")
+        << "import" << HistoryHead(1) + "2\t09\t37" + '\0' + "\xff\t39\t41\t43\t49\n"
+        << 2 << "A importação parou nesta linha; os concursos lidos antes dela foram mantidos."
+        << "1 concursos adicionados";
+    QTest::newRow("largest contest number")
+        << "import" << HistoryHead(2) + "2147483647\t01\t05\t06\t27\t42\t59\n"
+        << 0 << ""
+        << "3 concursos adicionados, 0 ignorados (já existiam). Próximo concurso: 00001";
+    QTest::newRow("thirty-digit bet number")
+        << "check-bets" << QByteArray("123456789012345678901234567890;02;03;04;05;06\r\n04;05;30;33;41;52\r\n") << 0
+        << "linha 1 (123456789012345678901234567890;02;03;04;05;06): \"123456789012345678901234567890\" não é um "
+           "número inteiro (recusada)"
+        << "Sena\t1\n";
+    // A last odd byte of UTF-16 is a character that cannot be read, not nothing.
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray oddUtf16 = QByteArray(utf16(u"04;05;30;33;41;52\r\n")) + '4';
+    QTest::newRow("UTF-16 bet file with an odd byte")
+        << "check-bets" << oddUtf16 << 0 << "linha 2 (\uFFFD): tem 1 número; uma aposta tem de 6 a 15 (recusada)"
+        << "Sena\t1\n";
+
+    // Seeded mutations of the real files, as the readers' own mutation test makes them.
+    const quint32 seed = FuzzSeed(20261211);
+    const QString sources[] = {QStringLiteral("import"), QStringLiteral("check-bets"),
+                               QStringLiteral("check-contests")};
+    for (int i = 0; i < 6; ++i) {
+        QRandomGenerator random = FuzzGenerator(seed, 10, i);
+        const QString& command = sources[i % 3];
+        const QByteArray source = command == u"check-bets" ? ReadAll(Fixture("jogos.txt")) : HistoryHead(30);
+        QTest::addRow("seed %u, case %d, %s", seed, i, qPrintable(command))
+            << command << FuzzMutate(source, random) << -1 << ""
+            << "";
+    }
+}
+
+void TestCheckCli::hostileFiles()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, exit);
+    QFETCH(QString, message);
+    QFETCH(QString, out);
+    QTemporaryDir dir;
+    const QString file =
+        dir.filePath(command == u"check-bets" ? QStringLiteral("apostas.txt") : QStringLiteral("concursos.tsv"));
+    WriteAll(file, bytes);
+    TCliRun run;
+    if (command == u"import") {
+        run = RunCli({"import", file, "--data-folder", dir.path()});
+    } else {
+        const QString contests = command == u"check-contests" ? file : kHistory;
+        const QString bets = command == u"check-bets" ? file : Fixture("jogos.txt");
+        run = RunCli(
+            {"check", "--contests", contests, "--last", "3047", "--bets", bets, "--out", dir.filePath("r.Result")});
+    }
+    const QString report = QStringLiteral("exit %1\nstdout: %2\nstderr: %3").arg(run.Exit).arg(run.Out, run.Err);
+    QVERIFY2(exit < 0 ? run.Exit == 0 || run.Exit == 2 : run.Exit == exit, qPrintable(report));
+    // Each refused bet line on a line of its own; an error ends the run with one more line.
+    const QStringList lines = run.Err.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(run.Err.isEmpty() || run.Err.endsWith(u'\n'), qPrintable(report));
+    for (const QString& line : lines)
+        QVERIFY2(line.startsWith(QStringLiteral("norvadel-cli: ")), qPrintable(report));
+    const qsizetype refused = run.Exit == 2 ? lines.size() - 1 : lines.size();
+    QVERIFY2(refused >= 0, qPrintable(report));
+    for (const QString& line : lines.mid(0, refused))
+        QVERIFY2(line.endsWith(QStringLiteral("(recusada)")), qPrintable(report));
+    if (run.Exit == 2)
+        QVERIFY2(!lines.last().endsWith(QStringLiteral("(recusada)")), qPrintable(report));
+    QVERIFY2(run.Err.contains(message) && run.Out.contains(out), qPrintable(report));
 }
 
 QTEST_GUILESS_MAIN(TestCheckCli)

@@ -53,6 +53,8 @@ private Q_SLOTS:
     void countHits_data();
     void countHits();
     void levelNames();
+    void numberMask_data();
+    void numberMask();
     void groupsReady_data();
     void groupsReady();
     void contestListUltimos();
@@ -63,6 +65,8 @@ private Q_SLOTS:
     void importStopsAtBadLine();
     void importSkipsKnownNumbersAndBlankLines();
     void importFullHistory();
+    void nextNumber_data();
+    void nextNumber();
     void prizeValue_data();
     void prizeValue();
     void numbersFromBoxes();
@@ -98,6 +102,13 @@ void TestLotteryRules::betRules_data()
                                         << "05;10;20;30;40;50";
     QTest::newRow("fifteen numbers") << "60;59;58;57;56;55;54;53;52;51;50;49;48;47;1"
                                      << "01;47;48;49;50;51;52;53;54;55;56;57;58;59;60";
+    // Numbers longer than any int: refused, never read digit by digit into one.
+    QTest::newRow("thirty digits") << "123456789012345678901234567890;02;03;04;05;06"
+                                   << "";
+    QTest::newRow("long text") << "01;02;03;04;05;abcdefghijklmnopqrstuvwxyz"
+                               << "";
+    QTest::newRow("leading zeros") << "0000000000000000000000000000007;02;03;04;05;06"
+                                   << "02;03;04;05;06;07";
 }
 
 void TestLotteryRules::betRules()
@@ -219,6 +230,37 @@ void TestLotteryRules::levelNames()
     QCOMPARE(LevelName(-1), QStringLiteral("None"));
 }
 
+void TestLotteryRules::numberMask_data()
+{
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QList<int>>("bits"); // empty with a non-empty text: no mask, counted by CountHits
+
+    QTest::newRow("draw") << "04;15;23;38;41;60" << QList<int>{4, 15, 23, 38, 41, 60};
+    QTest::newRow("one digit") << "4;15" << QList<int>{4, 15};
+    QTest::newRow("sign and hexadecimal") << "+4;$F" << QList<int>{4, 15};
+    QTest::newRow("leading zeros") << "0000000000000000000000000000007;60" << QList<int>{7, 60};
+    QTest::newRow("empty text") << "" << QList<int>{};
+    QTest::newRow("61") << "04;61" << QList<int>{};
+    QTest::newRow("4710") << "04;4710" << QList<int>{};
+    QTest::newRow("thirty digits") << "04;123456789012345678901234567890" << QList<int>{};
+    QTest::newRow("long text") << "abcdefghijklmnopqrstuvwxyz;04" << QList<int>{};
+    QTest::newRow("same value twice") << "4;04" << QList<int>{};
+    QTest::newRow("empty token") << "04;;15" << QList<int>{};
+}
+
+void TestLotteryRules::numberMask()
+{
+    QFETCH(QString, numbers);
+    QFETCH(QList<int>, bits);
+    std::uint64_t expected = 0;
+    for (const int bit : bits)
+        expected |= std::uint64_t(1) << bit;
+    std::uint64_t mask = 0;
+    QCOMPARE(NumberMask(numbers, mask), numbers.isEmpty() || !bits.isEmpty());
+    if (!bits.isEmpty())
+        QCOMPARE(mask, expected);
+}
+
 void TestLotteryRules::groupsReady_data()
 {
     QTest::addColumn<bool>("marcados");
@@ -313,6 +355,9 @@ void TestLotteryRules::importStopsAtBadLine_data()
         << QStringList({"01217", "01216"});
     QTest::newRow("repeated number") << "import-repeated-number.tsv" << 3
                                      << "o número sorteado 10 aparece mais de uma vez" << QStringList({"01216"});
+    QTest::newRow("drawn number far out of range")
+        << "import-out-of-range.tsv" << 3 << "o número sorteado 4710 está fora da faixa de 1 a 60"
+        << QStringList({"01216"});
 }
 
 void TestLotteryRules::importStopsAtBadLine()
@@ -366,6 +411,31 @@ void TestLotteryRules::importFullHistory()
     for (int r = 1; r < grid.RowCount(); ++r)
         QVERIFY(grid.Row(r - 1).Number > grid.Row(r).Number);
     QCOMPARE(grid.NextNumber(), 3048);
+}
+
+void TestLotteryRules::nextNumber_data()
+{
+    QTest::addColumn<QString>("top"); // empty: no rows
+    QTest::addColumn<int>("next");
+
+    QTest::newRow("empty grid") << "" << 1;
+    QTest::newRow("contest") << "01218" << 1219;
+    QTest::newRow("text") << "abc" << 1;
+    QTest::newRow("below the largest integer") << "$7FFFFFFE" << 2147483647;
+    QTest::newRow("largest integer") << "2147483647" << 1;
+}
+
+void TestLotteryRules::nextNumber()
+{
+    QFETCH(QString, top);
+    QFETCH(int, next);
+    TContestGrid grid;
+    grid.ContestRowInsert({"01216", "04;15;23;38;41;60", "", "", ""});
+    if (top.isEmpty())
+        grid.Clear();
+    else
+        grid.ContestRowInsert({top, "01;02;03;04;05;06", "", "", ""});
+    QCOMPARE(grid.NextNumber(), next);
 }
 
 void TestLotteryRules::prizeValue_data()

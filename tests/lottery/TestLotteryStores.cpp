@@ -195,9 +195,12 @@ void TestLotteryStores::contestsSaveAndLoad()
     // A number edited into text is listed but does not count for the next number.
     store.WriteStr(QStringLiteral("Concursos"), QStringLiteral("Concurso"), QStringLiteral("abc"), ipEnd,
                    QStringLiteral("01300"));
+    // Nor does the largest integer, which has no next one.
+    store.WriteStr(QStringLiteral("Concursos"), QStringLiteral("Concurso"), QStringLiteral("2147483647"), ipEnd,
+                   QStringLiteral("01301"));
     TContestGrid edited;
     QCOMPARE(ContestsLoad(store, edited), 1219);
-    QCOMPARE(edited.RowCount(), 4);
+    QCOMPARE(edited.RowCount(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestLotteryStores)

@@ -95,6 +95,9 @@ void TestTextFiles::decodeText_data()
     QTest::newRow("Windows-1252 quotes") << QByteArray("\x93sim\x94") << "“sim”";
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF\xC3\xA7") << "ç";
     QTest::newRow("UTF-16LE with BOM") << QByteArray("\xFF\xFE\xE7\x00\x41\x00", 6) << "çA";
+    QTest::newRow("UTF-16BE with BOM") << QByteArray("\xFE\xFF\x00\xE7\xD8\x3D\xDE\x00", 8) << "ç\U0001F600";
+    QTest::newRow("UTF-16 unpaired surrogates") << QByteArray("\xFF\xFE\x00\xD8\x41\x00\x00\xDC", 8) << "\uFFFDA\uFFFD";
+    QTest::newRow("UTF-16 odd last byte") << QByteArray("\xFF\xFE\x41\x00\x42", 5) << "A\uFFFD";
     QTest::newRow("UTF-8 cut in a character") << QByteArray("abc\xC3") << "abcÃ";
     QTest::newRow("ASCII") << QByteArray("abc\r\n") << "abc\r\n";
     QTest::newRow("empty") << QByteArray() << "";
