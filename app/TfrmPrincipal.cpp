@@ -108,6 +108,14 @@ TfrmPrincipal::TfrmPrincipal(const TStartConfig& aConfig, QWidget* aParent) : QM
     delete FSplash;
 }
 
+TfrmPrincipal* MainWindowOf(const QWidget* aScreen)
+{
+    for (QObject* ancestor = aScreen ? aScreen->parent() : nullptr; ancestor; ancestor = ancestor->parent())
+        if (auto* principal = qobject_cast<TfrmPrincipal*>(ancestor))
+            return principal;
+    return nullptr;
+}
+
 void TfrmPrincipal::BlockingWait(int aMilliseconds)
 {
     QDeadlineTimer deadline(aMilliseconds);

@@ -122,3 +122,7 @@ private:
     bool FCrashDetected = false;
     bool FClosed = false;
 };
+
+// The main window aScreen is docked in (its first ancestor of that kind), or nullptr while it is
+// not docked there. Screens reach the window through this, never through the concrete window.
+TfrmPrincipal* MainWindowOf(const QWidget* aScreen);
