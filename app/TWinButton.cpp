@@ -1,7 +1,6 @@
 #include "app/TWinButton.h"
 
 #include "app/Dialogs.h"
-#include "app/TWinSessionManager.h"
 #include "app/TfrmBasic.h"
 
 #include <QAbstractButton>
@@ -10,8 +9,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-TWinButton::TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex, TWinSessionManager* aManager)
-    : FToolBar(aToolBar), FMenu(aMenu), FIndex(aIndex), FManager(aManager)
+TWinButton::TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex) : FToolBar(aToolBar), FMenu(aMenu), FIndex(aIndex)
 {}
 
 TWinButton::~TWinButton()
@@ -127,8 +125,7 @@ void TWinButton::ChangeCaption(const QString& aNewCaption, const QString& aNewHi
 
 void TWinButton::Click()
 {
-    if (FManager)
-        FManager->MinimizeOthers(FTagIndex);
+    Q_EMIT Clicked(FTagIndex);
     switch (FWinState) {
     case winMaximized:
     case winFront:

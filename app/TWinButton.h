@@ -4,7 +4,8 @@
 // an entry in "Janelas Abertas"). The button shows and hides its screen; the screen's own close
 // button ("X" of its title frame) becomes the close request. Screens are never owned here: a
 // button only asks its screen to close, when the screen is closed through it or when the button is
-// destroyed.
+// destroyed. A button knows nothing of its session or of the session manager: it tells them of a
+// click through Clicked.
 
 #include <QObject>
 #include <QPointer>
@@ -17,7 +18,6 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class QWidget;
-class TWinSessionManager;
 
 enum TWinState
 {
@@ -47,9 +47,7 @@ class TWinButton : public QObject
 {
     Q_OBJECT
 public:
-    // aManager is the session manager of the main window; a click minimizes the screens of every
-    // other button through it.
-    TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex, TWinSessionManager* aManager);
+    TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex);
     ~TWinButton() override;
 
     void Add(const QString& aCaption, const QString& aHint, const QString& aTagIndex);
@@ -84,6 +82,11 @@ public:
     void setName(const QString& aValue) { FName = aValue; }
     int Index() const { return FIndex; }
 
+Q_SIGNALS:
+    // A click, before the button shows or hides its screen: the screens of every other button
+    // are to hide (the session manager does it).
+    void Clicked(const QString& aTagIndex);
+
 private:
     void ScreenShow();
     void ScreenHide();
@@ -102,5 +105,4 @@ private:
     QString FName;
     int FIndex;
     TButtonOpen FOnButtonOpen;
-    TWinSessionManager* FManager;
 };

@@ -6,9 +6,9 @@
 #include <QMenu>
 
 TWinSession::TWinSession(TSessionTabBar* aTabBar, QToolBar* aToolBar, QMenu* aMenu, int aTagIndex,
-                         QMenu* aDropDownHiden, QMenu* aWinOpened, TWinSessionManager* aManager)
+                         QMenu* aDropDownHiden, QMenu* aWinOpened)
     : FTabBar(aTabBar), FToolBar(aToolBar), FMenu(aMenu), FTagIndex(aTagIndex), FDropDownHiden(aDropDownHiden),
-      FWinOpened(aWinOpened), FManager(aManager)
+      FWinOpened(aWinOpened)
 {
     StatesChange(ssEmpty, ssContent);
 }
@@ -106,8 +106,9 @@ void TWinSession::ButtonAdd(const QString& aName, const QString& aHint, QWidget*
     }
     ++FSBCount;
     FSBIndex = FSBCount - 1;
-    auto button = std::make_unique<TWinButton>(FToolBar, aMenu, FSBIndex, FManager);
+    auto button = std::make_unique<TWinButton>(FToolBar, aMenu, FSBIndex);
     TWinButton* added = button.get();
+    connect(added, &TWinButton::Clicked, this, &TWinSession::ButtonClicked);
     FSessionButtons.push_back(std::move(button));
     added->Add(aName, aHint, QString::number(FTagIndex) + QLatin1Char('.') + QString::number(FSBIndex));
     added->AssignControl(aWinControl);
