@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -68,8 +69,8 @@ public:
     QString ButtonIndex() const { return FTagIndex; }
     void setButtonIndex(const QString& aValue) { FTagIndex = aValue; }
     QToolButton* iButton() const;
-    QAction* ButtonAction() const { return FButton; }
-    QAction* MenuItem() const { return FMenuItem; }
+    QAction* ButtonAction() const { return FButton.get(); }
+    QAction* MenuItem() const { return FMenuItem.get(); }
     bool Removed() const { return FRemoved; }
     QWidget* iForm() const { return FWinControl; }
     QString iTagIndex() const { return FTagIndex; }
@@ -94,8 +95,8 @@ private:
 
     QToolBar* FToolBar;
     QMenu* FMenu;
-    QAction* FButton = nullptr;   // the tool button's action on FToolBar; owned
-    QAction* FMenuItem = nullptr; // the entry in FMenu; owned
+    std::unique_ptr<QAction> FButton;   // the tool button's action on FToolBar
+    std::unique_ptr<QAction> FMenuItem; // the entry in FMenu
     QPointer<QWidget> FWinControl;
     TWinState FWinState = winMaximized;
     TWinAction FWinAction = winMaximize;

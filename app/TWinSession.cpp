@@ -15,8 +15,9 @@ TWinSession::TWinSession(TSessionTabBar* aTabBar, QToolBar* aToolBar, QMenu* aMe
 
 TWinSession::~TWinSession()
 {
+    // The buttons (and with them their screens' close) first, then the entry in "Sessões escondidas".
     FSessionButtons.clear();
-    delete FMenuItem;
+    FMenuItem.reset();
 }
 
 int TWinSession::TabIndex() const
@@ -40,11 +41,11 @@ void TWinSession::Add(const QString& aName, const QString& aHint, int aImageInde
     FTabBarItem = true;
     StatesChange(ssEmpty, ssContent);
     if (!FMenuItem) {
-        FMenuItem = new QAction(aName, FDropDownHiden);
+        FMenuItem = std::make_unique<QAction>(aName);
         FMenuItem->setToolTip(aHint);
         FMenuItem->setVisible(false);
-        connect(FMenuItem, &QAction::triggered, this, &TWinSession::Restore);
-        FDropDownHiden->addAction(FMenuItem);
+        connect(FMenuItem.get(), &QAction::triggered, this, &TWinSession::Restore);
+        FDropDownHiden->addAction(FMenuItem.get());
     }
 }
 

@@ -75,7 +75,7 @@ public:
     void setAction(TCloseAction aValue) { FAction = aValue; }
     // The tab's position on the session bar, -1 before Add.
     int TabIndex() const;
-    QAction* HiddenEntry() const { return FMenuItem; }
+    QAction* HiddenEntry() const { return FMenuItem.get(); }
 
 Q_SIGNALS:
     // A window button of this session was clicked (TWinButton::Clicked).
@@ -100,7 +100,7 @@ private:
     int FSIndex = 0;
     QMenu* FDropDownHiden;
     QMenu* FWinOpened;
-    QAction* FMenuItem = nullptr; // entry in FDropDownHiden; owned
+    std::unique_ptr<QAction> FMenuItem; // entry in FDropDownHiden
     TSessionButtons FSessionButtons;
     int FSBCount = 0;
     int FSBIndex = 0;

@@ -205,7 +205,7 @@ void TestMainWindow::sideBarDocksEachTabOnce()
 {
     TShell shell;
     TfrmPrincipalNorvadel* window = shell.Start();
-    TfrmLeftBar* bar = window->FLeftBar;
+    TfrmLeftBar* bar = window->FLeftBar.get();
     QVERIFY(bar);
     auto* pages = shell.Find<QTabWidget>(QStringLiteral("pgcUtilities"));
     QCOMPARE(pages->count(), 2);
@@ -292,7 +292,7 @@ void TestMainWindow::loginStateSetsWelcomeTitle()
     QCOMPARE(frmApresentaNorvadel->FrameTop1->Titulo->text(), "Obrix System BR - Buscando o futuro");
     // The logout reaction empties the welcome screen, keeping the summary's rows.
     const int rows = frmApresentaNorvadel->advstrngrdAcertos->model()->rowCount();
-    static_cast<TfrmLeftBarNorvadel*>(window->FLeftBar.data())->LogoutReaction(nullptr);
+    static_cast<TfrmLeftBarNorvadel*>(window->FLeftBar.get())->LogoutReaction(nullptr);
     QCOMPARE(frmApresentaNorvadel->FrameTop1->Titulo->text(), "Obrix System BR - Apresentação");
     QVERIFY(NewsLines(shell).isEmpty());
     QAbstractItemModel* grid = frmApresentaNorvadel->advstrngrdAcertos->model();
