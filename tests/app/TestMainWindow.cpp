@@ -671,7 +671,7 @@ int main(int argc, char** argv)
 {
     TNorvadelApplication app(argc, argv);
     TestMainWindow test;
-    return QTest::qExec(&test, argc, argv);
+    return RunShellTests(test, argc, argv);
 }
 
 #include "TestMainWindow.moc"
