@@ -7,31 +7,31 @@ TStackLayout::TStackLayout(QWidget* aParent) : QLayout(aParent)
     setContentsMargins(0, 0, 0, 0);
 }
 
-TStackLayout::~TStackLayout()
-{
-    while (QLayoutItem* item = takeAt(0))
-        delete item;
-}
+TStackLayout::~TStackLayout() = default;
 
 void TStackLayout::addItem(QLayoutItem* aItem)
 {
-    FItems.append(aItem);
+    FItems.emplace_back(aItem);
 }
 
 QLayoutItem* TStackLayout::itemAt(int aIndex) const
 {
-    return aIndex >= 0 && aIndex < FItems.size() ? FItems.at(aIndex) : nullptr;
+    return aIndex >= 0 && aIndex < count() ? FItems[std::size_t(aIndex)].get() : nullptr;
 }
 
 QLayoutItem* TStackLayout::takeAt(int aIndex)
 {
-    return aIndex >= 0 && aIndex < FItems.size() ? FItems.takeAt(aIndex) : nullptr;
+    if (aIndex < 0 || aIndex >= count())
+        return nullptr;
+    QLayoutItem* item = FItems[std::size_t(aIndex)].release();
+    FItems.erase(FItems.begin() + aIndex);
+    return item;
 }
 
 QSize TStackLayout::sizeHint() const
 {
     QSize size(200, 150);
-    for (const QLayoutItem* item : FItems)
+    for (const auto& item : FItems)
         if (!item->isEmpty())
             size = size.expandedTo(item->sizeHint());
     return size;
@@ -40,7 +40,7 @@ QSize TStackLayout::sizeHint() const
 QSize TStackLayout::minimumSize() const
 {
     QSize size(0, 0);
-    for (const QLayoutItem* item : FItems)
+    for (const auto& item : FItems)
         if (!item->isEmpty())
             size = size.expandedTo(item->minimumSize());
     return size;
@@ -49,6 +49,6 @@ QSize TStackLayout::minimumSize() const
 void TStackLayout::setGeometry(const QRect& aRect)
 {
     QLayout::setGeometry(aRect);
-    for (QLayoutItem* item : FItems)
+    for (const auto& item : FItems)
         item->setGeometry(aRect);
 }

@@ -5,7 +5,9 @@
 // raise(); the layout never hides or reorders anything.
 
 #include <QLayout>
-#include <QList>
+
+#include <memory>
+#include <vector>
 
 class TStackLayout : public QLayout
 {
@@ -22,5 +24,5 @@ public:
     void setGeometry(const QRect& aRect) override;
 
 private:
-    QList<QLayoutItem*> FItems;
+    std::vector<std::unique_ptr<QLayoutItem>> FItems; // takeAt hands an item over to its caller
 };

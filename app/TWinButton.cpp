@@ -1,7 +1,6 @@
 #include "app/TWinButton.h"
 
 #include "app/Dialogs.h"
-#include "app/TWinSessionManager.h"
 #include "app/TfrmBasic.h"
 
 #include <QAbstractButton>
@@ -10,14 +9,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
-TWinButton::TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex, TWinSessionManager* aManager)
-    : FToolBar(aToolBar), FMenu(aMenu), FIndex(aIndex), FManager(aManager)
+TWinButton::TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex) : FToolBar(aToolBar), FMenu(aMenu), FIndex(aIndex)
 {}
 
 TWinButton::~TWinButton()
 {
-    delete FButton;
-    delete FMenuItem;
+    // The button and the menu entry go first (an action leaves its bar and menu as it goes), then
+    // the screen is asked to close.
+    FButton.reset();
+    FMenuItem.reset();
     try {
         ScreenClose();
     } catch (...) {
@@ -28,27 +28,27 @@ TWinButton::~TWinButton()
 void TWinButton::Add(const QString& aCaption, const QString& aHint, const QString& aTagIndex)
 {
     FName = aCaption;
-    FButton = new QAction(aCaption, FToolBar);
+    FButton = std::make_unique<QAction>(aCaption);
     FButton->setToolTip(aHint);
     FButton->setStatusTip(aHint);
-    connect(FButton, &QAction::triggered, this, &TWinButton::Click);
-    FToolBar->addAction(FButton);
+    connect(FButton.get(), &QAction::triggered, this, &TWinButton::Click);
+    FToolBar->addAction(FButton.get());
     if (QToolButton* button = iButton()) {
         button->setObjectName(QStringLiteral("btnWin") + aTagIndex);
         button->setMinimumSize(100, 21);
     }
     FTagIndex = aTagIndex;
-    FMenuItem = new QAction(aCaption, FMenu);
+    FMenuItem = std::make_unique<QAction>(aCaption);
     FMenuItem->setToolTip(aHint);
     FMenuItem->setStatusTip(aHint);
-    connect(FMenuItem, &QAction::triggered, this, &TWinButton::Click);
-    FMenu->addAction(FMenuItem);
+    connect(FMenuItem.get(), &QAction::triggered, this, &TWinButton::Click);
+    FMenu->addAction(FMenuItem.get());
     Show(true, true);
 }
 
 QToolButton* TWinButton::iButton() const
 {
-    return FButton ? qobject_cast<QToolButton*>(FToolBar->widgetForAction(FButton)) : nullptr;
+    return FButton ? qobject_cast<QToolButton*>(FToolBar->widgetForAction(FButton.get())) : nullptr;
 }
 
 void TWinButton::AssignControl(QWidget* aWinControl)
@@ -127,8 +127,7 @@ void TWinButton::ChangeCaption(const QString& aNewCaption, const QString& aNewHi
 
 void TWinButton::Click()
 {
-    if (FManager)
-        FManager->MinimizeOthers(FTagIndex);
+    Q_EMIT Clicked(FTagIndex);
     switch (FWinState) {
     case winMaximized:
     case winFront:

@@ -4,20 +4,21 @@
 // an entry in "Janelas Abertas"). The button shows and hides its screen; the screen's own close
 // button ("X" of its title frame) becomes the close request. Screens are never owned here: a
 // button only asks its screen to close, when the screen is closed through it or when the button is
-// destroyed.
+// destroyed. A button knows nothing of its session or of the session manager: it tells them of a
+// click through Clicked.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
 class QToolBar;
 class QToolButton;
 class QWidget;
-class TWinSessionManager;
 
 enum TWinState
 {
@@ -47,9 +48,7 @@ class TWinButton : public QObject
 {
     Q_OBJECT
 public:
-    // aManager is the session manager of the main window; a click minimizes the screens of every
-    // other button through it.
-    TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex, TWinSessionManager* aManager);
+    TWinButton(QToolBar* aToolBar, QMenu* aMenu, int aIndex);
     ~TWinButton() override;
 
     void Add(const QString& aCaption, const QString& aHint, const QString& aTagIndex);
@@ -70,8 +69,8 @@ public:
     QString ButtonIndex() const { return FTagIndex; }
     void setButtonIndex(const QString& aValue) { FTagIndex = aValue; }
     QToolButton* iButton() const;
-    QAction* ButtonAction() const { return FButton; }
-    QAction* MenuItem() const { return FMenuItem; }
+    QAction* ButtonAction() const { return FButton.get(); }
+    QAction* MenuItem() const { return FMenuItem.get(); }
     bool Removed() const { return FRemoved; }
     QWidget* iForm() const { return FWinControl; }
     QString iTagIndex() const { return FTagIndex; }
@@ -84,6 +83,11 @@ public:
     void setName(const QString& aValue) { FName = aValue; }
     int Index() const { return FIndex; }
 
+Q_SIGNALS:
+    // A click, before the button shows or hides its screen: the screens of every other button
+    // are to hide (the session manager does it).
+    void Clicked(const QString& aTagIndex);
+
 private:
     void ScreenShow();
     void ScreenHide();
@@ -91,8 +95,8 @@ private:
 
     QToolBar* FToolBar;
     QMenu* FMenu;
-    QAction* FButton = nullptr;   // the tool button's action on FToolBar; owned
-    QAction* FMenuItem = nullptr; // the entry in FMenu; owned
+    std::unique_ptr<QAction> FButton;   // the tool button's action on FToolBar
+    std::unique_ptr<QAction> FMenuItem; // the entry in FMenu
     QPointer<QWidget> FWinControl;
     TWinState FWinState = winMaximized;
     TWinAction FWinAction = winMaximize;
@@ -102,5 +106,4 @@ private:
     QString FName;
     int FIndex;
     TButtonOpen FOnButtonOpen;
-    TWinSessionManager* FManager;
 };

@@ -6,17 +6,18 @@
 #include <QMenu>
 
 TWinSession::TWinSession(TSessionTabBar* aTabBar, QToolBar* aToolBar, QMenu* aMenu, int aTagIndex,
-                         QMenu* aDropDownHiden, QMenu* aWinOpened, TWinSessionManager* aManager)
+                         QMenu* aDropDownHiden, QMenu* aWinOpened)
     : FTabBar(aTabBar), FToolBar(aToolBar), FMenu(aMenu), FTagIndex(aTagIndex), FDropDownHiden(aDropDownHiden),
-      FWinOpened(aWinOpened), FManager(aManager)
+      FWinOpened(aWinOpened)
 {
     StatesChange(ssEmpty, ssContent);
 }
 
 TWinSession::~TWinSession()
 {
+    // The buttons (and with them their screens' close) first, then the entry in "Sessões escondidas".
     FSessionButtons.clear();
-    delete FMenuItem;
+    FMenuItem.reset();
 }
 
 int TWinSession::TabIndex() const
@@ -40,11 +41,11 @@ void TWinSession::Add(const QString& aName, const QString& aHint, int aImageInde
     FTabBarItem = true;
     StatesChange(ssEmpty, ssContent);
     if (!FMenuItem) {
-        FMenuItem = new QAction(aName, FDropDownHiden);
+        FMenuItem = std::make_unique<QAction>(aName);
         FMenuItem->setToolTip(aHint);
         FMenuItem->setVisible(false);
-        connect(FMenuItem, &QAction::triggered, this, &TWinSession::Restore);
-        FDropDownHiden->addAction(FMenuItem);
+        connect(FMenuItem.get(), &QAction::triggered, this, &TWinSession::Restore);
+        FDropDownHiden->addAction(FMenuItem.get());
     }
 }
 
@@ -106,8 +107,9 @@ void TWinSession::ButtonAdd(const QString& aName, const QString& aHint, QWidget*
     }
     ++FSBCount;
     FSBIndex = FSBCount - 1;
-    auto button = std::make_unique<TWinButton>(FToolBar, aMenu, FSBIndex, FManager);
+    auto button = std::make_unique<TWinButton>(FToolBar, aMenu, FSBIndex);
     TWinButton* added = button.get();
+    connect(added, &TWinButton::Clicked, this, &TWinSession::ButtonClicked);
     FSessionButtons.push_back(std::move(button));
     added->Add(aName, aHint, QString::number(FTagIndex) + QLatin1Char('.') + QString::number(FSBIndex));
     added->AssignControl(aWinControl);

@@ -2,7 +2,8 @@
 
 // TWinSession: one session of the work area, shown as a tab of the session bar, with the window
 // buttons of its screens. Hiding a session (closing its tab) hides its screens and lists it under
-// "Sessões escondidas", from where it can be restored.
+// "Sessões escondidas", from where it can be restored. A click on any of its window buttons is
+// passed on through ButtonClicked.
 
 #include "app/TWinButton.h"
 
@@ -17,7 +18,6 @@ class QMenu;
 class QToolBar;
 class QWidget;
 class TSessionTabBar;
-class TWinSessionManager;
 
 enum TSessionState
 {
@@ -36,7 +36,7 @@ class TWinSession : public QObject
     Q_OBJECT
 public:
     TWinSession(TSessionTabBar* aTabBar, QToolBar* aToolBar, QMenu* aMenu, int aTagIndex, QMenu* aDropDownHiden,
-                QMenu* aWinOpened, TWinSessionManager* aManager);
+                QMenu* aWinOpened);
     ~TWinSession() override;
 
     void Add(const QString& aName, const QString& aHint, int aImageIndex, int aStatus, int aSIndex);
@@ -75,7 +75,11 @@ public:
     void setAction(TCloseAction aValue) { FAction = aValue; }
     // The tab's position on the session bar, -1 before Add.
     int TabIndex() const;
-    QAction* HiddenEntry() const { return FMenuItem; }
+    QAction* HiddenEntry() const { return FMenuItem.get(); }
+
+Q_SIGNALS:
+    // A window button of this session was clicked (TWinButton::Clicked).
+    void ButtonClicked(const QString& aTagIndex);
 
 private:
     void StatesChange(TSessionStates aAdd, TSessionStates aRemove)
@@ -96,11 +100,10 @@ private:
     int FSIndex = 0;
     QMenu* FDropDownHiden;
     QMenu* FWinOpened;
-    QAction* FMenuItem = nullptr; // entry in FDropDownHiden; owned
+    std::unique_ptr<QAction> FMenuItem; // entry in FDropDownHiden
     TSessionButtons FSessionButtons;
     int FSBCount = 0;
     int FSBIndex = 0;
     TCloseAction FAction = acHide;
     int FLastOpened = 0;
-    TWinSessionManager* FManager;
 };

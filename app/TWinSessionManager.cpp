@@ -49,8 +49,8 @@ void TWinSessionManager::SessionAdd(const QString& aName, const QString& aHint, 
     ++FSCount;
     FSIndex = FSCount - 1;
     ++FTagIndex;
-    auto session =
-        std::make_unique<TWinSession>(FTabBar, FToolBar, FWinOpened, FTagIndex, FDropDownHiden, FWinOpened, this);
+    auto session = std::make_unique<TWinSession>(FTabBar, FToolBar, FWinOpened, FTagIndex, FDropDownHiden, FWinOpened);
+    connect(session.get(), &TWinSession::ButtonClicked, this, &TWinSessionManager::MinimizeOthers);
     session->Add(aName, aHint, aImageIndex, 0, 0);
     session->setSIndex(int(FSessions.size()));
     FSession = session.get();

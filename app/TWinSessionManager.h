@@ -41,7 +41,8 @@ public:
     const TWinSessions& Sessions() const { return FSessions; }
     int Anterior() const { return FAnterior; }
 
-    // A window button was clicked: every screen of another button hides.
+    // A window button was clicked (every session passes its buttons' clicks on to here): every
+    // screen of another button hides.
     void MinimizeOthers(const QString& aTagIndex);
 
 private:

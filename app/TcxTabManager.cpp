@@ -7,13 +7,13 @@
 
 TcxTab::TcxTab(const QString& aName, QTabWidget* aPGC, QWidget* aForm) : FPgc(aPGC), FForm(aForm), FName(aName)
 {
-    FTab = new QWidget;
+    FTab = std::make_unique<QWidget>();
     FTab->setObjectName(QStringLiteral("tab") + aName);
-    auto* layout = new QVBoxLayout(FTab);
+    auto* layout = new QVBoxLayout(FTab.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    FPgc->addTab(FTab, aName);
+    FPgc->addTab(FTab.get(), aName);
     if (aForm) {
-        aForm->setParent(FTab);
+        aForm->setParent(FTab.get());
         aForm->setWindowFlags(Qt::Widget);
         layout->addWidget(aForm);
         aForm->show();
@@ -30,12 +30,12 @@ TcxTab::~TcxTab()
     } catch (...) {
         // The page goes all the same.
     }
-    delete FTab;
+    FTab.reset(); // its tab leaves the page control, and the form docked there goes with it
 }
 
 void TcxTab::Show(bool aShow)
 {
-    const int index = FPgc->indexOf(FTab);
+    const int index = FPgc->indexOf(FTab.get());
     if (index >= 0)
         FPgc->setTabVisible(index, aShow);
     if (!aShow)

@@ -25,18 +25,21 @@ public:
     void Show(bool aShow);
 
     const QString& iName() const { return FName; }
-    QWidget* Page() const { return FTab; }
+    QWidget* Page() const { return FTab.get(); }
     QWidget* Form() const { return FForm; }
 
 private:
     QTabWidget* FPgc;
-    QPointer<QWidget> FTab;
+    // The page, a child of aPGC: released with the tab, which must therefore go before aPGC.
+    std::unique_ptr<QWidget> FTab;
     QPointer<QWidget> FForm;
     QString FName;
 };
 
 using TcxTabs = std::vector<std::unique_ptr<TcxTab>>;
 
+// The tabs of one page control, which must outlive the manager (the side bar releases its manager
+// before its children go).
 class TcxTabManager
 {
 public:

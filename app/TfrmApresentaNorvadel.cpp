@@ -6,7 +6,7 @@
 #include "app/TResultsTableModel.h"
 #include "app/TWorkScreens.h"
 #include "app/TextBox.h"
-#include "app/TfrmPrincipalNorvadel.h"
+#include "app/TfrmPrincipal.h"
 #include "app/TfrmSobreNorvadel.h"
 #include "util/Globals.h"
 #include "util/VersionInfo.h"
@@ -183,13 +183,14 @@ void TfrmApresentaNorvadel::WorkScreenOpen(const QString& aButton)
         return;
     }
     const TWorkScreen* work = FindWorkScreen(aButton);
-    if (!work || !frmPrincipalNorvadel) {
+    TfrmPrincipal* principal = MainWindowOf(this);
+    if (!work || !principal) {
         News(QStringLiteral("Não implementado nesta versão"));
         return;
     }
     TfrmBasic* screen = work->Instance(this);
-    frmPrincipalNorvadel->OpenScreen(screen, QStringLiteral("Principal"), QStringLiteral("Sessão Principal"),
-                                     work->Caption, work->Hint, true, false);
+    principal->OpenScreen(screen, QStringLiteral("Principal"), QStringLiteral("Sessão Principal"), work->Caption,
+                          work->Hint, true, false);
     if (work->StaysShown)
         screen->setVisible(work->StaysShown(screen));
 }
@@ -215,8 +216,8 @@ void TfrmApresentaNorvadel::btnPainelDeControleClick()
         News(LoginMessage());
         return;
     }
-    if (frmPrincipalNorvadel)
-        frmPrincipalNorvadel->dockControlPanel();
+    if (TfrmPrincipal* principal = MainWindowOf(this))
+        principal->dockControlPanel();
 }
 
 void TfrmApresentaNorvadel::btnOneButtonClick()

@@ -62,7 +62,7 @@ TfrmPrincipal::TfrmPrincipal(const TStartConfig& aConfig, QWidget* aParent) : QM
         AppName = QApplication::applicationName();
         ReadVersionInfo(QCoreApplication::applicationFilePath(), VersionInfo);
 
-        FSplash = new TfrmSplash(this);
+        FSplash = std::make_unique<TfrmSplash>(this);
         FSplash->show();
         FSplash->set_iProject(QApplication::applicationName());
         FSplash->set_iVersion(QStringLiteral("Versão: ") + GetVersionValue(QStringLiteral("FileVersion"), VersionInfo));
@@ -72,7 +72,8 @@ TfrmPrincipal::TfrmPrincipal(const TStartConfig& aConfig, QWidget* aParent) : QM
         FSessionManager =
             std::make_unique<TWinSessionManager>(SessionBar, ButtonBar, popupHidenSessions, popupOpenedWindows);
 
-        frmStyle = new TfrmStyle(this);
+        FStyle = std::make_unique<TfrmStyle>(this);
+        frmStyle = FStyle.get();
         frmStyle->hide();
         frmAlertas = new TfrmAlertas(this);
         frmAlertas->hide();
@@ -105,7 +106,15 @@ TfrmPrincipal::TfrmPrincipal(const TStartConfig& aConfig, QWidget* aParent) : QM
     } catch (...) {
         // As above: the program starts without its log.
     }
-    delete FSplash;
+    FSplash.reset();
+}
+
+TfrmPrincipal* MainWindowOf(const QWidget* aScreen)
+{
+    for (QObject* ancestor = aScreen ? aScreen->parent() : nullptr; ancestor; ancestor = ancestor->parent())
+        if (auto* principal = qobject_cast<TfrmPrincipal*>(ancestor))
+            return principal;
+    return nullptr;
 }
 
 void TfrmPrincipal::BlockingWait(int aMilliseconds)
@@ -324,7 +333,7 @@ void TfrmPrincipal::FormClose()
         FSessionManager.reset();
         SetCrash(false);
         FIniCrash.reset();
-        delete frmStyle;
+        FStyle.reset();
         if (FCanClose == QStringLiteral("Wait"))
             BlockingWait(15000);
         WriteLogEntry(LogContext, LogDetails, LogFileName, QStringLiteral("OK"));

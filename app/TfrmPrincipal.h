@@ -13,7 +13,6 @@
 // "OK"; it never throws and may run only once.
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -29,6 +28,7 @@ class TWinSessionManager;
 class TfrmBaseDLG;
 class TfrmBasic;
 class TfrmLeftBar;
+class TfrmStyle;
 
 // Where the program runs: the real folders for the program, temporary ones for tests.
 struct TStartConfig
@@ -90,8 +90,9 @@ public:
     QMenu* popupHidenSessions;
     QMenu* popupOpenedWindows;
 
-    // The utility side bar; the login form reaches Docar and ShowTab through it.
-    QPointer<TfrmLeftBar> FLeftBar;
+    // The utility side bar; the login form reaches Docar and ShowTab through it. Created by the
+    // derived window, docked in DockPanelUtils; released by the close sequence, or with the window.
+    std::unique_ptr<TfrmLeftBar> FLeftBar;
 
 Q_SIGNALS:
     // The close sequence has run: the program may end.
@@ -107,10 +108,15 @@ protected:
     void resizeEvent(QResizeEvent* aEvent) override;
     bool eventFilter(QObject* aWatched, QEvent* aEvent) override;
 
+    // The holder of the program's style (frmStyle), released by the close sequence (or with the
+    // window, after the sessions).
+    std::unique_ptr<TfrmStyle> FStyle;
     std::unique_ptr<TIniFile> FIniCrash;
     std::unique_ptr<TWinSessionManager> FSessionManager;
     QString FCanClose;
-    QPointer<TfrmBaseDLG> FSplash;
+    // The splash of the start-up, a child window of this one; each constructor releases its own
+    // before it returns.
+    std::unique_ptr<TfrmBaseDLG> FSplash;
     TStartConfig FConfig;
 
 private:
@@ -122,3 +128,7 @@ private:
     bool FCrashDetected = false;
     bool FClosed = false;
 };
+
+// The main window aScreen is docked in (its first ancestor of that kind), or nullptr while it is
+// not docked there. Screens reach the window through this, never through the concrete window.
+TfrmPrincipal* MainWindowOf(const QWidget* aScreen);

@@ -39,13 +39,13 @@ TfrmPrincipalNorvadel::TfrmPrincipalNorvadel(const TStartConfig& aConfig, QWidge
                 LogErrorMessage(TMyException::ExceptionText(e));
         }
     }
-    delete FSplash;
+    FSplash.reset();
 }
 
 TfrmPrincipalNorvadel::~TfrmPrincipalNorvadel()
 {
     // The forms this window owns go with it; the side bar first, since its tabs hold forms.
-    delete FLeftBar;
+    FLeftBar.reset();
     try {
         QCoreApplication::quit();
     } catch (...) {
@@ -55,7 +55,7 @@ TfrmPrincipalNorvadel::~TfrmPrincipalNorvadel()
 
 void TfrmPrincipalNorvadel::FormCreate()
 {
-    FSplash = new TfrmSplashNorvadel(this);
+    FSplash = std::make_unique<TfrmSplashNorvadel>(this);
     FSplash->show();
     FSplash->set_iProject(QApplication::applicationName());
     FSplash->set_iVersion(QStringLiteral("Versão: ") + GetVersionValue(QStringLiteral("FileVersion"), VersionInfo));
@@ -87,11 +87,10 @@ void TfrmPrincipalNorvadel::FormCreate()
             QStringLiteral("A pasta de dados %1 podia ser lida por outros usuários; agora só o seu dono a acessa.")
                 .arg(DataFolder));
 
-    auto* leftBar = new TfrmLeftBarNorvadel(this);
-    FLeftBar = leftBar;
-    leftBar->MostraForm(DockPanelUtils);
-    leftBar->Docar(QStringLiteral("Configurações"), QString());
-    leftBar->Docar(QStringLiteral("Login"), QString());
+    FLeftBar = std::make_unique<TfrmLeftBarNorvadel>(this);
+    FLeftBar->MostraForm(DockPanelUtils);
+    FLeftBar->Docar(QStringLiteral("Configurações"), QString());
+    FLeftBar->Docar(QStringLiteral("Login"), QString());
 
     if (!frmBasicConfig->edtPathBasicBG->text().isEmpty()) {
         frmBasicConfig->SetBackground();
@@ -140,7 +139,7 @@ void TfrmPrincipalNorvadel::CloseSequence()
 {
     try {
         FormClose();
-        delete FLeftBar;
+        FLeftBar.reset();
         if (frmApresentaNorvadel)
             frmApresentaNorvadel->CloseForm();
         if (frmConfigEspec)

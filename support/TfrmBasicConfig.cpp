@@ -3,7 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/TLinkLabel.h"
 #include "app/TextBox.h"
-#include "app/TfrmPrincipalNorvadel.h"
+#include "app/TfrmPrincipal.h"
 #include "support/TMyException.h"
 #include "util/Globals.h"
 #include "util/IniFile.h"
@@ -138,8 +138,9 @@ void TfrmBasicConfig::IniWrite()
 void TfrmBasicConfig::SetBackground()
 {
     const QString path = edtPathBasicBG->text();
-    if (frmPrincipalNorvadel && !path.isEmpty() && QFileInfo(path).isFile())
-        frmPrincipalNorvadel->SetBackgroundImage(path);
+    TfrmPrincipal* principal = MainWindowOf(this);
+    if (principal && !path.isEmpty() && QFileInfo(path).isFile())
+        principal->SetBackgroundImage(path);
 }
 
 void TfrmBasicConfig::IncLog(const QString& aLog)

@@ -13,14 +13,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TfrmPrincipal* MainWindowOf(const QWidget* aScreen)
-{
-    for (QObject* ancestor = aScreen ? aScreen->parent() : nullptr; ancestor; ancestor = ancestor->parent())
-        if (auto* principal = qobject_cast<TfrmPrincipal*>(ancestor))
-            return principal;
-    return nullptr;
-}
-
 void SideTabOpen(const QWidget* aFrom, const QString& aTab, const QString& aParam)
 {
     TfrmPrincipal* principal = MainWindowOf(aFrom);
@@ -84,4 +76,3 @@ QLineEdit* LabeledEdit(QVBoxLayout* aLayout, const QString& aLabel, const QStrin
     aLayout->addWidget(edit);
     return edit;
 }
-

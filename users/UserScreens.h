@@ -1,7 +1,7 @@
 #pragma once
 
-// What the login, registration and recovery screens share: reaching the main window and its
-// side bar from a screen docked in it, and the results box of the registration and recovery.
+// What the login, registration and recovery screens share: reaching the side bar from a screen
+// docked in the main window, and the results box of the registration and recovery.
 
 #include <QString>
 
@@ -10,11 +10,6 @@ class QTextEdit;
 class TfrmBasic;
 class QVBoxLayout;
 class QWidget;
-class TfrmPrincipal;
-
-// The main window aScreen is docked in (its first ancestor of that kind), or nullptr while it
-// is not docked there.
-TfrmPrincipal* MainWindowOf(const QWidget* aScreen);
 
 // Docks the side bar's tab aTab with aParam and brings it forward; nothing without a side bar.
 void SideTabOpen(const QWidget* aFrom, const QString& aTab, const QString& aParam);

@@ -12,6 +12,17 @@
 #include <QtTest>
 
 #include <memory>
+#include <source_location>
+#include <stdexcept>
+
+// A control that a test looks for is not there. The test has already failed, naming the control;
+// QtTest 6.4 also reports the exception as a failure and then ends the run with it, which
+// RunShellTests turns into a failed exit.
+class TMissingControl : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class TShell
 {
@@ -75,11 +86,17 @@ public:
         Window.reset();
     }
 
-    template <typename T> T* Find(const QString& aName) const
+    // The control aName of the window; never null: without it the test fails at the caller's line.
+    template <typename T>
+    T* Find(const QString& aName, const std::source_location aWhere = std::source_location::current()) const
     {
-        T* found = Window->findChild<T*>(aName);
-        if (!found)
-            qWarning("no control %s", qPrintable(aName));
+        T* found = Window ? Window->findChild<T*>(aName) : nullptr;
+        if (!found) {
+            const QByteArray message =
+                "no control " + aName.toUtf8() + " (" + T::staticMetaObject.className() + ") in the main window";
+            QTest::qFail(message.constData(), aWhere.file_name(), int(aWhere.line()));
+            throw TMissingControl(message.toStdString());
+        }
         return found;
     }
 
@@ -87,3 +104,14 @@ public:
     std::shared_ptr<Dialogs::TScriptedHandler> Answers;
     std::unique_ptr<TfrmPrincipalNorvadel> Window;
 };
+
+// QTest::qExec for the tests that use TShell::Find: a missing control ends the run as a failure
+// (already reported) instead of aborting the program.
+inline int RunShellTests(QObject& aTest, int aArgc, char** aArgv)
+{
+    try {
+        return QTest::qExec(&aTest, aArgc, aArgv);
+    } catch (const TMissingControl&) {
+        return 1;
+    }
+}

@@ -1,0 +1,1 @@
+#include "lottery/TfrmForm.h"

@@ -1,0 +1,1 @@
+#include "users/Screens.h"

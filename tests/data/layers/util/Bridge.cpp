@@ -1,0 +1,1 @@
+#include "util/Bridge.h"

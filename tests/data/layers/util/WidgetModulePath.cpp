@@ -1,0 +1,2 @@
+#include <QtCore/QString>
+#include <QtWidgets/QWidget>
