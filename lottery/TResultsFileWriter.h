@@ -12,8 +12,8 @@
 // then reads every byte from the other processor's cache.)
 
 #include "lottery/TCheckRun.h"
+#include "util/SafeFile.h"
 
-#include <QSaveFile>
 #include <QString>
 
 #include <array>
@@ -180,8 +180,8 @@ private:
     void Write(const char* aData, std::size_t aSize);
     [[noreturn]] void Fail(const QString& aReason);
 
-    QString FFileName; // empty when writing to a device
-    QSaveFile FFile;
+    QString FFileName;                // empty when writing to a device
+    std::unique_ptr<TSafeFile> FFile; // absent when writing to a device
     QIODevice* FDevice = nullptr;
     QByteArray FLineEnd = "\r\n";
     char FLineEnd2[2] = {'\r', '\n'};

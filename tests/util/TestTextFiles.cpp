@@ -167,8 +167,16 @@ void TestTextFiles::writeFileAtomicIntoReadOnlyFolderKeepsTheOldFile()
 
     QString error;
     QVERIFY(!WriteFileAtomic(name, "novo", &error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error, QStringLiteral("Permission denied"));
     QCOMPARE(ReadAll(name), QByteArray("antigo"));
+
+    // A file the user made read-only is not replaced either, though its folder may be written.
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(SetMode(name, 0444));
+    QVERIFY(!WriteFileAtomic(name, "novo", &error));
+    QCOMPARE(error, QStringLiteral("Permission denied"));
+    QCOMPARE(ReadAll(name), QByteArray("antigo"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Crash.ini"});
 }
 
 void TestTextFiles::interruptedWriteKeepsTheOldFile()
