@@ -5,6 +5,7 @@
 #include "lottery/BetRules.h"
 #include "lottery/CheckRules.h"
 #include "lottery/ContestRules.h"
+#include "lottery/ContestSheet.h"
 #include "lottery/TCheckEngine.h"
 #include "lottery/TContestStore.h"
 #include "lottery/TResultsFileWriter.h"
@@ -45,7 +46,7 @@ TContestGrid ContestsRead(const QString& aFileName)
         ContestsLoad(store, grid);
         return grid;
     }
-    const TContestImport import = ContestImportRun(ContestFileRead(aFileName), grid);
+    const TContestImport import = ContestImportRun(ContestImportFileRead(aFileName), grid);
     if (!import.Error.isEmpty())
         throw CliError(QStringLiteral("%1: %2").arg(aFileName, import.Error));
     return grid;
@@ -172,7 +173,7 @@ int RunImport(const QStringList& aArgs)
         throw CliError(QStringLiteral("pasta de dados não encontrada: %1").arg(dataFolder));
     if (!QFileInfo(importFile).isFile())
         throw CliError(QStringLiteral("arquivo de concursos não encontrado: %1").arg(importFile));
-    const QStringList lines = ContestFileRead(importFile);
+    const QStringList lines = ContestImportFileRead(importFile);
 
     const QString storeFile = ContestsFileName(dataFolder);
     TManager store(storeFile, true);

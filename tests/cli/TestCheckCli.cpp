@@ -41,6 +41,7 @@ private Q_SLOTS:
     void importOfAFileWithoutContests_data();
     void importOfAFileWithoutContests();
     void unreadableContestsFileSaysWhy();
+    void importOfTheOperatorsSpreadsheet();
     void hostileFiles_data();
     void hostileFiles();
 };
@@ -229,7 +230,7 @@ void TestCheckCli::importOfAFileWithoutContests()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, detail);
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("resultados.xlsx"));
+    const QString file = dir.filePath(QStringLiteral("resultados.tsv"));
     WriteAll(file, bytes);
     const QString store = dir.filePath(QStringLiteral("Concursos.inx"));
 
@@ -275,6 +276,37 @@ void TestCheckCli::unreadableContestsFileSaysWhy()
     QVERIFY2(import.Err.contains(QStringLiteral("Permission denied")), qPrintable(import.Err));
     QVERIFY(SetMode(store, 0600));
     QCOMPARE(ReadAll(store), stored);
+}
+
+void TestCheckCli::importOfTheOperatorsSpreadsheet()
+{
+    // The whole history as the operator's spreadsheet stores exactly what its text import stores.
+    const QString sheet = QStringLiteral(NORVADEL_TEST_DATA "/xlsx/history.xlsx");
+    QTemporaryDir fromSheet;
+    QTemporaryDir fromText;
+    TCliRun run = RunCli({"import", sheet, "--data-folder", fromSheet.path()});
+    QCOMPARE(run.Exit, 0);
+    QCOMPARE(run.Out,
+             QStringLiteral("3047 concursos adicionados, 0 ignorados (já existiam). Próximo concurso: 03048\n"));
+    QCOMPARE(RunCli({"import", kHistory, "--data-folder", fromText.path()}).Exit, 0);
+    const QString store = QStringLiteral("/Concursos.inx");
+    QCOMPARE(ReadAll(fromSheet.path() + store), ReadAll(fromText.path() + store));
+
+    // A check takes the spreadsheet as its contests too.
+    const QString out = fromSheet.filePath(QStringLiteral("r.Result"));
+    QCOMPARE(RunCli({"check", "--contests", sheet, "--last", "1", "--bets", Fixture("jogos.txt"), "--out", out}).Exit,
+             0);
+    QVERIFY(ReadAll(out).startsWith("\t\t\t\t\r\n03047\t<- Concurso\tGrupo: jogos\t\t\r\n"));
+
+    // A file that is not a spreadsheet: one line, nothing stored.
+    const QString bad = QStringLiteral(NORVADEL_TEST_DATA "/xlsx/not-a-zip.xlsx");
+    QTemporaryDir empty;
+    run = RunCli({"import", bad, "--data-folder", empty.path()});
+    QCOMPARE(run.Exit, 2);
+    QCOMPARE(run.Err, QStringLiteral("norvadel-cli: Não foi possível ler a planilha \"%1\": não é uma planilha do "
+                                     "Excel (.xlsx).\n")
+                          .arg(bad));
+    QVERIFY(!QFile::exists(empty.path() + store));
 }
 
 void TestCheckCli::hostileFiles_data()

@@ -1,0 +1,409 @@
+#include "lottery/ContestSheet.h"
+
+#include "lottery/ContestRules.h"
+#include "util/Exceptions.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include <zip.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A results sheet of the whole history is about 2 MB of XML; a part many times larger is not a
+// results sheet but a compressed bomb, and is refused before it fills the memory.
+constexpr zip_uint64_t kLargestPart = zip_uint64_t(64) << 20;
+// The widest sheet a spreadsheet may have (column XFD).
+constexpr int kWidest = 16384;
+
+const char* const kColumns[] = {"Concurso", "Bola1", "Bola2", "Bola3", "Bola4", "Bola5", "Bola6"};
+const char* const kWinners = "Ganhadores 6 acertos";
+const char* const kPrize = "Rateio 6 acertos";
+
+struct TZipClose
+{
+    void operator()(zip_t* aZip) const { zip_discard(aZip); }
+};
+struct TZipFileClose
+{
+    void operator()(zip_file_t* aFile) const { zip_fclose(aFile); }
+};
+using TZip = std::unique_ptr<zip_t, TZipClose>;
+using TZipFile = std::unique_ptr<zip_file_t, TZipFileClose>;
+
+class TSheetReader
+{
+public:
+    explicit TSheetReader(const QString& aFileName) : FFileName(aFileName) {}
+
+    QStringList Lines();
+
+private:
+    [[noreturn]] void Fail(const QString& aReason) const
+    {
+        throw EInOutError(QStringLiteral("Não foi possível ler a planilha \"%1\": %2.").arg(FFileName, aReason));
+    }
+    bool Has(const QString& aPart) const
+    {
+        return zip_name_locate(FZip.get(), aPart.toUtf8().constData(), ZIP_FL_NOCASE) >= 0;
+    }
+    QByteArray Part(const QString& aPart) const;
+    void XmlCheck(const QXmlStreamReader& aXml, const QString& aPart) const;
+    QString SheetPart();
+    void SharedStringsRead();
+    // The text of the element aXml stands on (<si>, <is>): its <t> pieces, phonetic runs left out.
+    QString RunsText(QXmlStreamReader& aXml, const QString& aPart) const;
+    void SheetRead(const QString& aPart);
+    QString CellValue(QXmlStreamReader& aXml, const QString& aPart) const;
+
+    QString FFileName;
+    TZip FZip;
+    QStringList FShared;
+    std::map<int, QStringList> FRows; // by 1-based row number
+};
+
+// The 0-based column of a cell reference ("C5" is 2); -1 when it holds no column letters.
+int ColumnOf(QStringView aReference)
+{
+    int column = 0;
+    qsizetype letters = 0;
+    for (const QChar ch : aReference) {
+        const char16_t c = ch.unicode() >= u'a' && ch.unicode() <= u'z' ? ch.unicode() - 32 : ch.unicode();
+        if (c < u'A' || c > u'Z')
+            break;
+        column = column * 26 + (c - u'A' + 1);
+        if (++letters > 3)
+            return -1;
+    }
+    return letters == 0 ? -1 : column - 1;
+}
+
+// The 1-based row of a cell or row reference ("C5" and "5" give 5); 0 when it holds none.
+int RowOf(QStringView aReference)
+{
+    qsizetype start = 0;
+    while (start < aReference.size() && !aReference[start].isDigit())
+        ++start;
+    bool ok = false;
+    const int row = aReference.sliced(start).toInt(&ok);
+    return ok && row > 0 ? row : 0;
+}
+
+// A heading as the columns are matched: no blanks, ASCII letters in lower case.
+QString HeadingKey(const QString& aText)
+{
+    QString key;
+    for (const QChar ch : aText) {
+        if (ch.isSpace())
+            continue;
+        key += ch.unicode() >= u'A' && ch.unicode() <= u'Z' ? QChar(ch.unicode() + 32) : ch;
+    }
+    return key;
+}
+
+// A number cell as the text import would hold it: whole numbers as written ("04", "004"), a
+// whole number written as a decimal ("1216.0", "1.216E3") as its digits; anything else as it is.
+QString NumberText(const QString& aValue)
+{
+    bool digits = !aValue.isEmpty();
+    for (const QChar ch : aValue)
+        digits = digits && ch >= u'0' && ch <= u'9';
+    if (digits)
+        return aValue;
+    bool ok = false;
+    const double value = aValue.toDouble(&ok);
+    if (ok && std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
+    return aValue;
+}
+
+QByteArray TSheetReader::Part(const QString& aPart) const
+{
+    const QByteArray name = aPart.toUtf8();
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat(FZip.get(), name.constData(), ZIP_FL_NOCASE, &stat) != 0)
+        Fail(QStringLiteral("falta a parte %1").arg(aPart));
+    if ((stat.valid & ZIP_STAT_SIZE) && stat.size > kLargestPart)
+        Fail(QStringLiteral("a parte %1 é grande demais para uma planilha de resultados (%2 bytes)")
+                 .arg(aPart)
+                 .arg(stat.size));
+    const TZipFile file(zip_fopen(FZip.get(), name.constData(), ZIP_FL_NOCASE));
+    if (!file)
+        Fail(
+            QStringLiteral("a parte %1 não pode ser lida: %2").arg(aPart, QString::fromUtf8(zip_strerror(FZip.get()))));
+    // The declared size may lie: the bytes are counted as they come.
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const zip_int64_t read = zip_fread(file.get(), buffer, sizeof buffer);
+        if (read < 0)
+            Fail(QStringLiteral("a parte %1 está danificada: %2")
+                     .arg(aPart, QString::fromUtf8(zip_file_strerror(file.get()))));
+        if (read == 0)
+            break;
+        if (zip_uint64_t(bytes.size()) + zip_uint64_t(read) > kLargestPart)
+            Fail(QStringLiteral("a parte %1 é grande demais para uma planilha de resultados").arg(aPart));
+        bytes.append(buffer, qsizetype(read));
+    }
+    return bytes;
+}
+
+void TSheetReader::XmlCheck(const QXmlStreamReader& aXml, const QString& aPart) const
+{
+    if (aXml.hasError())
+        Fail(QStringLiteral("a parte %1 não é um XML válido (linha %2: %3)")
+                 .arg(aPart)
+                 .arg(aXml.lineNumber())
+                 .arg(aXml.errorString()));
+}
+
+QString TSheetReader::SheetPart()
+{
+    // The first <sheet> of the workbook names its part through the workbook's relationships.
+    const QString workbook = QStringLiteral("xl/workbook.xml");
+    if (!Has(workbook))
+        Fail(QStringLiteral("não é uma planilha do Excel (.xlsx): falta %1").arg(workbook));
+    QString id;
+    {
+        QXmlStreamReader xml(Part(workbook));
+        while (id.isEmpty() && !xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement() || xml.name() != u"sheet")
+                continue;
+            for (const QXmlStreamAttribute& attribute : xml.attributes())
+                if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
+                    id = attribute.value().toString();
+            if (id.isEmpty())
+                id = QStringLiteral("?");
+        }
+        XmlCheck(xml, workbook);
+    }
+    if (id.isEmpty())
+        Fail(QStringLiteral("a pasta de trabalho não tem nenhuma folha"));
+    QString target;
+    const QString relations = QStringLiteral("xl/_rels/workbook.xml.rels");
+    if (Has(relations)) {
+        QXmlStreamReader xml(Part(relations));
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == u"Relationship" &&
+                xml.attributes().value(QStringLiteral("Id")) == id)
+                target = xml.attributes().value(QStringLiteral("Target")).toString();
+        }
+        XmlCheck(xml, relations);
+    }
+    if (target.isEmpty())
+        return QStringLiteral("xl/worksheets/sheet1.xml");
+    return target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
+}
+
+QString TSheetReader::RunsText(QXmlStreamReader& aXml, const QString& aPart) const
+{
+    const QString element = aXml.name().toString();
+    QString text;
+    int phonetic = 0;
+    while (!aXml.atEnd()) {
+        aXml.readNext();
+        if (aXml.isStartElement()) {
+            if (aXml.name() == u"rPh")
+                ++phonetic;
+            else if (aXml.name() == u"t" && phonetic == 0)
+                text += aXml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (aXml.isEndElement()) {
+            if (aXml.name() == u"rPh")
+                --phonetic;
+            else if (aXml.name() == element)
+                break;
+        }
+    }
+    XmlCheck(aXml, aPart);
+    return text;
+}
+
+void TSheetReader::SharedStringsRead()
+{
+    const QString part = QStringLiteral("xl/sharedStrings.xml");
+    if (!Has(part))
+        return;
+    QXmlStreamReader xml(Part(part));
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"si")
+            FShared.append(RunsText(xml, part));
+    }
+    XmlCheck(xml, part);
+}
+
+QString TSheetReader::CellValue(QXmlStreamReader& aXml, const QString& aPart) const
+{
+    const QString type = aXml.attributes().value(QStringLiteral("t")).toString();
+    QString value;
+    bool inlineText = false;
+    while (!aXml.atEnd()) {
+        aXml.readNext();
+        if (aXml.isStartElement()) {
+            if (aXml.name() == u"v") {
+                value = aXml.readElementText(QXmlStreamReader::IncludeChildElements);
+            } else if (aXml.name() == u"is") {
+                value = RunsText(aXml, aPart);
+                inlineText = true;
+            } else {
+                aXml.skipCurrentElement(); // a formula, an extension
+            }
+        } else if (aXml.isEndElement() && aXml.name() == u"c") {
+            break;
+        }
+    }
+    XmlCheck(aXml, aPart);
+    if (type == u"s") {
+        bool ok = false;
+        const int index = value.trimmed().toInt(&ok);
+        if (!ok || index < 0 || index >= FShared.size())
+            Fail(QStringLiteral("uma célula da folha aponta para um texto compartilhado que não existe (%1)")
+                     .arg(value));
+        return FShared[index];
+    }
+    if (type == u"inlineStr" || type == u"str" || type == u"e" || inlineText)
+        return value;
+    return NumberText(value.trimmed());
+}
+
+void TSheetReader::SheetRead(const QString& aPart)
+{
+    QXmlStreamReader xml(Part(aPart));
+    int row = 0;
+    int column = -1;
+    QStringList* cells = nullptr;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"row") {
+            const int given = RowOf(xml.attributes().value(QStringLiteral("r")));
+            row = given > 0 ? given : row + 1;
+            if (row > 1048576)
+                Fail(QStringLiteral("a folha tem linhas demais"));
+            column = -1;
+            cells = &FRows[row];
+        } else if (xml.name() == u"c" && cells) {
+            const int given = ColumnOf(xml.attributes().value(QStringLiteral("r")));
+            column = given >= 0 ? given : column + 1;
+            if (column >= kWidest)
+                Fail(QStringLiteral("a linha %1 da folha tem colunas demais").arg(row));
+            QString value = CellValue(xml, aPart);
+            // A cell becomes a field of a tab-separated line.
+            for (QChar& ch : value)
+                if (ch == u'\t' || ch == u'\r' || ch == u'\n')
+                    ch = u' ';
+            while (cells->size() <= column)
+                cells->append(QString());
+            (*cells)[column] = value;
+        }
+    }
+    XmlCheck(xml, aPart);
+}
+
+QStringList TSheetReader::Lines()
+{
+    const QByteArray name = QFile::encodeName(FFileName);
+    int error = 0;
+    FZip.reset(zip_open(name.constData(), ZIP_RDONLY, &error));
+    if (!FZip) {
+        if (error == ZIP_ER_NOZIP || error == ZIP_ER_INCONS)
+            Fail(QStringLiteral("não é uma planilha do Excel (.xlsx)"));
+        zip_error_t reason;
+        zip_error_init_with_code(&reason, error);
+        const QString text = QString::fromUtf8(zip_error_strerror(&reason));
+        zip_error_fini(&reason);
+        Fail(text);
+    }
+    const QString sheet = SheetPart();
+    SharedStringsRead();
+    SheetRead(sheet);
+
+    // The heading: the first row that names every column needed (a title may stand above it).
+    // When no row does, the first row that holds anything says which column is missing.
+    const auto columnsOf = [](const QStringList& aCells) {
+        std::map<QString, int> columns;
+        for (int c = 0; c < aCells.size(); ++c)
+            columns.emplace(HeadingKey(aCells[c]), c); // the first of two equal headings
+        return columns;
+    };
+    const auto missing = [](const std::map<QString, int>& aColumns) -> const char* {
+        for (const char* title : kColumns)
+            if (!aColumns.count(HeadingKey(QString::fromUtf8(title))))
+                return title;
+        return nullptr;
+    };
+    auto heading = FRows.end();
+    auto first = FRows.end();
+    for (auto row = FRows.begin(); row != FRows.end() && heading == FRows.end(); ++row) {
+        if (row->second.join(QString()).trimmed().isEmpty())
+            continue;
+        if (first == FRows.end())
+            first = row;
+        if (!missing(columnsOf(row->second)))
+            heading = row;
+    }
+    if (first == FRows.end())
+        Fail(QStringLiteral("a folha está vazia"));
+    if (heading == FRows.end())
+        Fail(QStringLiteral("falta a coluna \"%1\" no cabeçalho (linha %2)")
+                 .arg(QString::fromUtf8(missing(columnsOf(first->second))))
+                 .arg(first->first));
+    const std::map<QString, int> columns = columnsOf(heading->second);
+    std::vector<int> wanted;
+    for (const char* title : kColumns)
+        wanted.push_back(columns.at(HeadingKey(QString::fromUtf8(title))));
+    for (const char* title : {kWinners, kPrize}) {
+        const auto found = columns.find(HeadingKey(QString::fromUtf8(title)));
+        wanted.push_back(found == columns.end() ? -1 : found->second);
+    }
+
+    // One line per row, at the row's own place: the import names a bad line by its number.
+    QStringList lines(FRows.rbegin()->first);
+    QStringList titles;
+    for (const char* title : kColumns)
+        titles.append(QString::fromUtf8(title));
+    lines[heading->first - 1] =
+        titles.join(u'\t') + u'\t' + QString::fromUtf8(kWinners) + u'\t' + QString::fromUtf8(kPrize);
+    for (auto row = std::next(heading); row != FRows.end(); ++row) {
+        QStringList fields;
+        bool empty = true;
+        for (const int c : wanted) {
+            const QString field = c >= 0 && c < row->second.size() ? row->second[c].trimmed() : QString();
+            empty = empty && field.isEmpty();
+            fields.append(field);
+        }
+        if (!empty)
+            lines[row->first - 1] = fields.join(u'\t');
+    }
+    return lines;
+}
+
+} // namespace
+
+bool IsContestSheet(const QString& aFileName)
+{
+    return aFileName.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
+}
+
+QStringList ContestSheetRead(const QString& aFileName)
+{
+    if (!QFile::exists(aFileName))
+        throw EInOutError(
+            QStringLiteral("Não foi possível ler a planilha \"%1\": o arquivo não existe.").arg(aFileName));
+    TSheetReader reader(aFileName);
+    return reader.Lines();
+}
+
+QStringList ContestImportFileRead(const QString& aFileName)
+{
+    return IsContestSheet(aFileName) ? ContestSheetRead(aFileName) : ContestFileRead(aFileName);
+}
