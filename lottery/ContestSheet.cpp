@@ -1,6 +1,7 @@
 #include "lottery/ContestSheet.h"
 
 #include "lottery/ContestRules.h"
+#include "lottery/TQuickXml.h"
 #include "util/Exceptions.h"
 
 #include <QFile>
@@ -18,8 +19,9 @@ namespace {
 // A results sheet of the whole history is about 2 MB of XML; a part many times larger is not a
 // results sheet but a compressed bomb, and is refused before it fills the memory.
 constexpr zip_uint64_t kLargestPart = zip_uint64_t(64) << 20;
-// The widest sheet a spreadsheet may have (column XFD).
+// The widest and longest sheet a spreadsheet may have (column XFD, row 1048576).
 constexpr int kWidest = 16384;
+constexpr int kLongest = 1048576;
 
 const char* const kColumns[] = {"Concurso", "Bola1", "Bola2", "Bola3", "Bola4", "Bola5", "Bola6"};
 const char* const kWinners = "Ganhadores 6 acertos";
@@ -54,17 +56,36 @@ private:
     }
     QByteArray Part(const QString& aPart) const;
     void XmlCheck(const QXmlStreamReader& aXml, const QString& aPart) const;
+    // The quick reader gave up: the part is read again with QXmlStreamReader.
+    struct TGaveUp
+    {
+    };
+    void XmlCheck(const TQuickXml& aXml, const QString&) const
+    {
+        if (aXml.hasError())
+            throw TGaveUp();
+    }
     QString SheetPart();
     void SharedStringsRead();
-    // The text of the element aXml stands on (<si>, <is>): its <t> pieces, phonetic runs left out.
-    QString RunsText(QXmlStreamReader& aXml, const QString& aPart) const;
     void SheetRead(const QString& aPart);
-    QString CellValue(QXmlStreamReader& aXml, const QString& aPart) const;
+    // Large parts are read by the quick reader, and again by QXmlStreamReader when it gives up.
+    template <class TXml> void SharedStringsParse(TXml& aXml, const QString& aPart);
+    template <class TXml> void SheetParse(TXml& aXml, const QString& aPart);
+    // The text of the element aXml stands on (<si>, <is>): its <t> pieces, phonetic runs left out.
+    template <class TXml> QString RunsText(TXml& aXml, const QString& aPart) const;
+    template <class TXml> QString CellValue(TXml& aXml, const QString& aPart) const;
+
+    void RowEnd(int aRow, const QStringList& aCells);
+    void LineSet(int aRow, const QString& aLine);
 
     QString FFileName;
     TZip FZip;
     QStringList FShared;
-    std::map<int, QStringList> FRows; // by 1-based row number
+    QStringList FLines;              // the import lines, by row number less one
+    std::vector<int> FWanted;        // the columns of a contest line; empty until the heading
+    std::vector<bool> FWantedColumn; // by column: whether FWanted holds it
+    int FFirstRow = 0;               // the first row that holds anything, and its cells
+    QStringList FFirstCells;
 };
 
 // The 0-based column of a cell reference ("C5" is 2); -1 when it holds no column letters.
@@ -120,6 +141,42 @@ QString NumberText(const QString& aValue)
     if (ok && std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(qint64(value));
     return aValue;
+}
+
+// The element names the sheet reading looks for, compared without making a string per element.
+bool IsName(const QXmlStreamReader& aXml, const char* aName)
+{
+    return aXml.name() == QLatin1String(aName);
+}
+bool IsName(const TQuickXml& aXml, const char* aName)
+{
+    return aXml.NameIs(aName);
+}
+QByteArray NameOf(const QXmlStreamReader& aXml)
+{
+    return aXml.name().toLatin1();
+}
+QByteArray NameOf(const TQuickXml& aXml)
+{
+    return aXml.NameBytes();
+}
+
+// The columns of a heading row, by HeadingKey; the first of two equal headings counts.
+std::map<QString, int> ColumnsOf(const QStringList& aCells)
+{
+    std::map<QString, int> columns;
+    for (int c = 0; c < aCells.size(); ++c)
+        columns.emplace(HeadingKey(aCells[c]), c);
+    return columns;
+}
+
+// The first column a contest needs that aColumns lacks; nullptr when it has them all.
+const char* MissingColumn(const std::map<QString, int>& aColumns)
+{
+    for (const char* title : kColumns)
+        if (!aColumns.count(HeadingKey(QString::fromUtf8(title))))
+            return title;
+    return nullptr;
 }
 
 QByteArray TSheetReader::Part(const QString& aPart) const
@@ -203,22 +260,22 @@ QString TSheetReader::SheetPart()
     return target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
 }
 
-QString TSheetReader::RunsText(QXmlStreamReader& aXml, const QString& aPart) const
+template <class TXml> QString TSheetReader::RunsText(TXml& aXml, const QString& aPart) const
 {
-    const QString element = aXml.name().toString();
+    const QByteArray element = NameOf(aXml);
     QString text;
     int phonetic = 0;
     while (!aXml.atEnd()) {
         aXml.readNext();
         if (aXml.isStartElement()) {
-            if (aXml.name() == u"rPh")
+            if (IsName(aXml, "rPh"))
                 ++phonetic;
-            else if (aXml.name() == u"t" && phonetic == 0)
+            else if (IsName(aXml, "t") && phonetic == 0)
                 text += aXml.readElementText(QXmlStreamReader::IncludeChildElements);
         } else if (aXml.isEndElement()) {
-            if (aXml.name() == u"rPh")
+            if (IsName(aXml, "rPh"))
                 --phonetic;
-            else if (aXml.name() == element)
+            else if (IsName(aXml, element.constData()))
                 break;
         }
     }
@@ -226,37 +283,49 @@ QString TSheetReader::RunsText(QXmlStreamReader& aXml, const QString& aPart) con
     return text;
 }
 
+template <class TXml> void TSheetReader::SharedStringsParse(TXml& aXml, const QString& aPart)
+{
+    FShared.clear();
+    while (!aXml.atEnd()) {
+        aXml.readNext();
+        if (aXml.isStartElement() && IsName(aXml, "si"))
+            FShared.append(RunsText(aXml, aPart));
+    }
+    XmlCheck(aXml, aPart);
+}
+
 void TSheetReader::SharedStringsRead()
 {
     const QString part = QStringLiteral("xl/sharedStrings.xml");
     if (!Has(part))
         return;
-    QXmlStreamReader xml(Part(part));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"si")
-            FShared.append(RunsText(xml, part));
+    const QByteArray bytes = Part(part);
+    try {
+        TQuickXml quick(bytes);
+        SharedStringsParse(quick, part);
+    } catch (const TGaveUp&) {
+        QXmlStreamReader xml(bytes);
+        SharedStringsParse(xml, part);
     }
-    XmlCheck(xml, part);
 }
 
-QString TSheetReader::CellValue(QXmlStreamReader& aXml, const QString& aPart) const
+template <class TXml> QString TSheetReader::CellValue(TXml& aXml, const QString& aPart) const
 {
-    const QString type = aXml.attributes().value(QStringLiteral("t")).toString();
+    const QString type = QStringView(aXml.attributes().value(QStringLiteral("t"))).toString();
     QString value;
     bool inlineText = false;
     while (!aXml.atEnd()) {
         aXml.readNext();
         if (aXml.isStartElement()) {
-            if (aXml.name() == u"v") {
+            if (IsName(aXml, "v")) {
                 value = aXml.readElementText(QXmlStreamReader::IncludeChildElements);
-            } else if (aXml.name() == u"is") {
+            } else if (IsName(aXml, "is")) {
                 value = RunsText(aXml, aPart);
                 inlineText = true;
             } else {
                 aXml.skipCurrentElement(); // a formula, an extension
             }
-        } else if (aXml.isEndElement() && aXml.name() == u"c") {
+        } else if (aXml.isEndElement() && IsName(aXml, "c")) {
             break;
         }
     }
@@ -276,37 +345,122 @@ QString TSheetReader::CellValue(QXmlStreamReader& aXml, const QString& aPart) co
 
 void TSheetReader::SheetRead(const QString& aPart)
 {
-    QXmlStreamReader xml(Part(aPart));
+    const QByteArray bytes = Part(aPart);
+    try {
+        TQuickXml quick(bytes);
+        SheetParse(quick, aPart);
+    } catch (const TGaveUp&) {
+        QXmlStreamReader xml(bytes);
+        SheetParse(xml, aPart);
+    }
+}
+
+template <class TXml> void TSheetReader::SheetParse(TXml& xml, const QString& aPart)
+{
+    FLines.clear();
+    FWanted.clear();
+    FWantedColumn.clear();
+    FFirstRow = 0;
     int row = 0;
     int column = -1;
-    QStringList* cells = nullptr;
+    bool inRow = false;
+    QStringList cells;
     while (!xml.atEnd()) {
         xml.readNext();
+        if (xml.isEndElement()) {
+            if (inRow && IsName(xml, "row")) {
+                RowEnd(row, cells);
+                inRow = false;
+            }
+            continue;
+        }
         if (!xml.isStartElement())
             continue;
-        if (xml.name() == u"row") {
+        if (IsName(xml, "row")) {
             const int given = RowOf(xml.attributes().value(QStringLiteral("r")));
             row = given > 0 ? given : row + 1;
-            if (row > 1048576)
+            if (row > kLongest)
                 Fail(QStringLiteral("a folha tem linhas demais"));
             column = -1;
-            cells = &FRows[row];
-        } else if (xml.name() == u"c" && cells) {
+            cells.resize(0);
+            inRow = true;
+        } else if (IsName(xml, "c") && inRow) {
             const int given = ColumnOf(xml.attributes().value(QStringLiteral("r")));
             column = given >= 0 ? given : column + 1;
             if (column >= kWidest)
                 Fail(QStringLiteral("a linha %1 da folha tem colunas demais").arg(row));
+            // Below the heading only the columns that make a contest are read.
+            if (!FWanted.empty() &&
+                (std::size_t(column) >= FWantedColumn.size() || !FWantedColumn[std::size_t(column)])) {
+                xml.skipCurrentElement();
+                continue;
+            }
             QString value = CellValue(xml, aPart);
             // A cell becomes a field of a tab-separated line.
             for (QChar& ch : value)
                 if (ch == u'\t' || ch == u'\r' || ch == u'\n')
                     ch = u' ';
-            while (cells->size() <= column)
-                cells->append(QString());
-            (*cells)[column] = value;
+            if (cells.size() <= column)
+                cells.resize(column + 1);
+            cells[column] = value;
         }
     }
     XmlCheck(xml, aPart);
+}
+
+void TSheetReader::RowEnd(int aRow, const QStringList& aCells)
+{
+    if (FWanted.empty()) {
+        // The heading: the first row that names every column needed (a title may stand above
+        // it). When no row does, the first row that holds anything says which column is missing.
+        if (aCells.join(QString()).trimmed().isEmpty())
+            return;
+        if (FFirstRow == 0) {
+            FFirstRow = aRow;
+            FFirstCells = aCells;
+        }
+        const std::map<QString, int> columns = ColumnsOf(aCells);
+        if (MissingColumn(columns))
+            return;
+        for (const char* title : kColumns)
+            FWanted.push_back(columns.at(HeadingKey(QString::fromUtf8(title))));
+        for (const char* title : {kWinners, kPrize}) {
+            const auto found = columns.find(HeadingKey(QString::fromUtf8(title)));
+            FWanted.push_back(found == columns.end() ? -1 : found->second);
+        }
+        for (const int c : FWanted)
+            if (c >= 0) {
+                if (FWantedColumn.size() <= std::size_t(c))
+                    FWantedColumn.resize(std::size_t(c) + 1, false);
+                FWantedColumn[std::size_t(c)] = true;
+            }
+        QStringList titles;
+        for (const char* title : kColumns)
+            titles.append(QString::fromUtf8(title));
+        titles << QString::fromUtf8(kWinners) << QString::fromUtf8(kPrize);
+        LineSet(aRow, titles.join(u'\t'));
+        return;
+    }
+    // One line per row, at the row's own place: the import names a bad line by its number.
+    QString line;
+    bool empty = true;
+    for (std::size_t f = 0; f < FWanted.size(); ++f) {
+        const int c = FWanted[f];
+        const QString field = c >= 0 && c < aCells.size() ? aCells[c].trimmed() : QString();
+        empty = empty && field.isEmpty();
+        if (f > 0)
+            line += u'\t';
+        line += field;
+    }
+    if (!empty)
+        LineSet(aRow, line);
+}
+
+void TSheetReader::LineSet(int aRow, const QString& aLine)
+{
+    if (FLines.size() < aRow)
+        FLines.resize(aRow);
+    FLines[aRow - 1] = aLine;
 }
 
 QStringList TSheetReader::Lines()
@@ -326,65 +480,13 @@ QStringList TSheetReader::Lines()
     const QString sheet = SheetPart();
     SharedStringsRead();
     SheetRead(sheet);
-
-    // The heading: the first row that names every column needed (a title may stand above it).
-    // When no row does, the first row that holds anything says which column is missing.
-    const auto columnsOf = [](const QStringList& aCells) {
-        std::map<QString, int> columns;
-        for (int c = 0; c < aCells.size(); ++c)
-            columns.emplace(HeadingKey(aCells[c]), c); // the first of two equal headings
-        return columns;
-    };
-    const auto missing = [](const std::map<QString, int>& aColumns) -> const char* {
-        for (const char* title : kColumns)
-            if (!aColumns.count(HeadingKey(QString::fromUtf8(title))))
-                return title;
-        return nullptr;
-    };
-    auto heading = FRows.end();
-    auto first = FRows.end();
-    for (auto row = FRows.begin(); row != FRows.end() && heading == FRows.end(); ++row) {
-        if (row->second.join(QString()).trimmed().isEmpty())
-            continue;
-        if (first == FRows.end())
-            first = row;
-        if (!missing(columnsOf(row->second)))
-            heading = row;
-    }
-    if (first == FRows.end())
+    if (FFirstRow == 0)
         Fail(QStringLiteral("a folha está vazia"));
-    if (heading == FRows.end())
+    if (FWanted.empty())
         Fail(QStringLiteral("falta a coluna \"%1\" no cabeçalho (linha %2)")
-                 .arg(QString::fromUtf8(missing(columnsOf(first->second))))
-                 .arg(first->first));
-    const std::map<QString, int> columns = columnsOf(heading->second);
-    std::vector<int> wanted;
-    for (const char* title : kColumns)
-        wanted.push_back(columns.at(HeadingKey(QString::fromUtf8(title))));
-    for (const char* title : {kWinners, kPrize}) {
-        const auto found = columns.find(HeadingKey(QString::fromUtf8(title)));
-        wanted.push_back(found == columns.end() ? -1 : found->second);
-    }
-
-    // One line per row, at the row's own place: the import names a bad line by its number.
-    QStringList lines(FRows.rbegin()->first);
-    QStringList titles;
-    for (const char* title : kColumns)
-        titles.append(QString::fromUtf8(title));
-    lines[heading->first - 1] =
-        titles.join(u'\t') + u'\t' + QString::fromUtf8(kWinners) + u'\t' + QString::fromUtf8(kPrize);
-    for (auto row = std::next(heading); row != FRows.end(); ++row) {
-        QStringList fields;
-        bool empty = true;
-        for (const int c : wanted) {
-            const QString field = c >= 0 && c < row->second.size() ? row->second[c].trimmed() : QString();
-            empty = empty && field.isEmpty();
-            fields.append(field);
-        }
-        if (!empty)
-            lines[row->first - 1] = fields.join(u'\t');
-    }
-    return lines;
+                 .arg(QString::fromUtf8(MissingColumn(ColumnsOf(FFirstCells))))
+                 .arg(FFirstRow));
+    return FLines;
 }
 
 } // namespace
