@@ -8,6 +8,7 @@
 #include "tests/app/ShellFixture.h"
 #include "util/Globals.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -18,6 +19,8 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <memory>
@@ -52,6 +55,8 @@ private Q_SLOTS:
     void edit();
     void contestsAndLinkSurviveARestart();
     void linkFileFallsBackToTheConfigurationFolder();
+    void linkOpensInTheBrowser();
+    void firstBoxBlinks();
 
 private:
     void Open();
@@ -406,6 +411,46 @@ void TestContestScreen::linkFileFallsBackToTheConfigurationFolder()
     QCOMPARE(ReadAll(config), QByteArray("Resultados\r\nhttps://programa.example/\r\n"));
     QCOMPARE(ReadAll(program + QStringLiteral("Link.txt")), QByteArray("Resultados\r\nhttps://programa.example/\r\n"));
     QFile::remove(config);
+}
+
+// Receives the addresses the program hands to the desktop's browser.
+class TUrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public Q_SLOTS:
+    void Open(const QUrl& aUrl) { Urls.append(aUrl); }
+};
+
+void TestContestScreen::linkOpensInTheBrowser()
+{
+    TUrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "Open");
+    auto* link = FShell->Find<TLinkBox>(QStringLiteral("jvRichEdtLinkMega"));
+    link->resize(700, 120);
+    const QTextCursor address = link->document()->find(QStringLiteral("megasena_resultado"));
+    QVERIFY(!address.isNull());
+    const QPoint at = link->cursorRect(address).center();
+    QTest::mouseClick(link->viewport(), Qt::LeftButton, {}, at);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(catcher.Urls, QList<QUrl>{QUrl(QStringLiteral("http://www1.caixa.gov.br/loterias/loterias/megasena/"
+                                                           "megasena_resultado.asp"))});
+}
+
+void TestContestScreen::firstBoxBlinks()
+{
+    auto* box = Ctl<QLineEdit>("cxtxtdt1");
+    auto* timer = frmLancaRes->tmrResultPiscar;
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 3000);
+    const QColor window = box->palette().color(QPalette::Base);
+    for (int tick = 0; tick < 4; ++tick) {
+        frmLancaRes->tmrResultPiscarTimer();
+        const bool silver = tick % 2 == 0;
+        QCOMPARE(box->palette().color(QPalette::Base), silver ? QColor(0xC0, 0xC0, 0xC0) : window);
+        QCOMPARE(timer->interval(), silver ? 500 : 3000);
+    }
 }
 
 int main(int aArgc, char** aArgv)
