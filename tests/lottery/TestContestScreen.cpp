@@ -3,6 +3,7 @@
 // afterwards and what a restart shows.
 
 #include "app/TfrmApresentaNorvadel.h"
+#include "app/TfrmDlgProgress.h"
 #include "lottery/TfrmLancaRes.h"
 #include "tests/TestFiles.h"
 #include "tests/app/ShellFixture.h"
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void import_data();
     void import();
     void cancelledImportProposesNumberOne();
+    void cancelInTheProgressDialogStopsTheImport();
     void edit_data();
     void edit();
     void contestsAndLinkSurviveARestart();
@@ -286,6 +288,37 @@ void TestContestScreen::cancelledImportProposesNumberOne()
     QCOMPARE(Ctl<QSpinBox>("seResConcurso")->value(), 1);
     QVERIFY(FShell->Answers->Messages.isEmpty());
     QVERIFY(!QFile::exists(ContestsPath()));
+}
+
+// Chooses the file and, as the user would while the dialog is up, presses "Cancelar" in the
+// progress dialog.
+class TCancellingHandler : public Dialogs::TScriptedHandler
+{
+public:
+    QString Path(const QString& aKind, const QString& aTitle, const QString& aFilter) override
+    {
+        Titles.append(aTitle + u'|' + aFilter);
+        for (TfrmDlgProgress* dialog : frmLancaRes->findChildren<TfrmDlgProgress*>())
+            if (dialog->isVisible())
+                QTest::mouseClick(dialog->btCancelar, Qt::LeftButton);
+        return TScriptedHandler::Path(aKind, aTitle, aFilter);
+    }
+    QStringList Titles;
+};
+
+void TestContestScreen::cancelInTheProgressDialogStopsTheImport()
+{
+    auto answers = std::make_shared<TCancellingHandler>();
+    answers->PathAnswers = {QStringLiteral(NORVADEL_TEST_DATA "/megasena-history.tsv")};
+    Dialogs::SetHandler(answers);
+    Ctl<QPushButton>("btnLoadFromFile")->click();
+    Dialogs::SetHandler(FShell->Answers);
+    QCOMPARE(answers->Titles, QStringList{"Arquivo separado por tabulação|Texto por tabulação (*.txt)"});
+    QCOMPARE(Rows(), 1);
+    QCOMPARE(Ctl<QSpinBox>("seResConcurso")->value(), 1);
+    QVERIFY(answers->Messages.isEmpty());
+    QVERIFY(!QFile::exists(ContestsPath()));
+    QVERIFY(Ctl<QPushButton>("btnLoadFromFile")->isEnabled());
 }
 
 void TestContestScreen::edit_data()
