@@ -1,5 +1,7 @@
 #include "app/TFrameTop.h"
 
+#include "app/TPictureBox.h"
+
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -14,7 +16,7 @@ TFrameTop::TFrameTop(QWidget* aParent) : QFrame(aParent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedWidth(73);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(QIcon(QStringLiteral(":/norvadel/logo.svg")).pixmap(QSize(64, 28)));
+    Image1->setPixmap(ResourcePixmap(QStringLiteral(":/norvadel/logo.svg"), QSize(64, 28)));
 
     Titulo = new QLabel(QStringLiteral("Obrix System BR - Buscando o futuro"), this);
     Titulo->setObjectName(QStringLiteral("Titulo"));

@@ -1,7 +1,9 @@
 #include "app/TPictureBox.h"
 
+#include <QIcon>
 #include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 
 TPictureBox::TPictureBox(QWidget* aParent) : QWidget(aParent)
 {
@@ -35,4 +37,15 @@ void TPictureBox::paintEvent(QPaintEvent*)
     const QSize scaled = FPicture.size().scaled(size(), Qt::KeepAspectRatioByExpanding);
     const QRect target(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled);
     painter.drawPixmap(target, FPicture);
+}
+
+QPixmap ResourcePixmap(const QString& aFile, const QSize& aSize)
+{
+    const QString key = QStringLiteral("%1@%2x%3").arg(aFile).arg(aSize.width()).arg(aSize.height());
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QIcon(aFile).pixmap(aSize);
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
 }

@@ -25,3 +25,7 @@ private:
     QPixmap FPicture;
     QString FFileName;
 };
+
+// A picture of the program's resources (":/norvadel/…", SVG included) drawn at aSize, drawn once
+// per run: every dialog and title frame shows the same few pictures.
+QPixmap ResourcePixmap(const QString& aFile, const QSize& aSize);

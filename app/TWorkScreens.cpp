@@ -1,5 +1,7 @@
 #include "app/TWorkScreens.h"
 
+#include "lottery/TfrmLancaRes.h"
+
 #include <vector>
 
 namespace {
@@ -9,7 +11,17 @@ std::vector<TWorkScreen>& Table()
     //   {"btnCadAposta", "Cadastro de apostas", "Cadastro de apostas", <frmCadAposta>, {}}
     //   {"btnLancaConcurso", "Lança Concurso", "Cadastro de concursos", <frmLancaRes>, {}}
     //   {"btnConferencia", "Conferência", "Conferência de resultados", <frmConferencia>, <its iShow>}
-    static std::vector<TWorkScreen> table;
+    static std::vector<TWorkScreen> table{
+        {QStringLiteral("btnLancaConcurso"),
+         QStringLiteral("Lança Concurso"),
+         QStringLiteral("Cadastro de concursos"),
+         [](QWidget* aOwner) -> TfrmBasic* {
+             if (!frmLancaRes)
+                 frmLancaRes = new TfrmLancaRes(aOwner);
+             return frmLancaRes;
+         },
+         {}},
+    };
     return table;
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/TLinkLabel.h"
 #include "app/TResultsTableModel.h"
 #include "app/TWorkScreens.h"
+#include "lottery/TfrmLancaRes.h"
 #include "app/TextBox.h"
 #include "app/TfrmPrincipal.h"
 #include "app/TfrmSobreNorvadel.h"
@@ -174,6 +175,8 @@ void TfrmApresentaNorvadel::FormClose()
 {
     // The bet groups (frmCadAposta) and contests (frmLancaRes) screens are asked to close here,
     // each when it exists.
+    if (frmLancaRes)
+        frmLancaRes->CloseForm();
 }
 
 void TfrmApresentaNorvadel::WorkScreenOpen(const QString& aButton)

@@ -1,5 +1,7 @@
 #include "app/TfrmBaseDLG.h"
 
+#include "app/TPictureBox.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -22,14 +24,14 @@ TfrmBaseDLG::TfrmBaseDLG(QWidget* aParent) : QWidget(aParent, Qt::Window | Qt::F
 
     img1 = new QLabel(this);
     img1->setObjectName(QStringLiteral("img1"));
-    img1->setPixmap(QIcon(QStringLiteral(":/norvadel/splash.svg")).pixmap(size()));
+    img1->setPixmap(ResourcePixmap(QStringLiteral(":/norvadel/splash.svg"), size()));
     img1->setScaledContents(true);
     img1->lower();
 
     Icone = new QLabel(this);
     Icone->setObjectName(QStringLiteral("Icone"));
     Icone->setFixedSize(65, 65);
-    Icone->setPixmap(QIcon(QStringLiteral(":/norvadel/icon.svg")).pixmap(QSize(65, 65)));
+    Icone->setPixmap(ResourcePixmap(QStringLiteral(":/norvadel/icon.svg"), QSize(65, 65)));
 
     lblProject = new QLabel(QStringLiteral("Nome do projeto"), this);
     lblProject->setObjectName(QStringLiteral("lblProject"));

@@ -5,7 +5,9 @@
 #include "util/TextCodec.h"
 #include "util/TextUtils.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <array>
@@ -52,6 +54,67 @@ QString NumbersFromBoxes(const QStringList& aBoxes)
         numbers.append(TryStrToInt(box, value) && value >= 0 ? PadLike(value, 60) : box);
     }
     return numbers.join(u';');
+}
+
+QString ContestBoxesProblem(const QStringList& aBoxes)
+{
+    if (aBoxes.size() != kDrawn)
+        return QStringLiteral("Um concurso tem seis números sorteados.");
+    std::array<int, 61> boxOf{};
+    for (int i = 0; i < kDrawn; ++i) {
+        const QString& box = aBoxes[i];
+        int value = 0;
+        if (box.trimmed().isEmpty())
+            return QStringLiteral("Resultado, caixa %1: digite o número sorteado.").arg(i + 1);
+        if (!IsWholeNumber(box, value))
+            return QStringLiteral("Resultado, caixa %1: \"%2\" não é um número inteiro.").arg(i + 1).arg(Quoted(box));
+        if (value < 1 || value > 60)
+            return QStringLiteral("Resultado, caixa %1: o número %2 está fora da faixa de 1 a 60.")
+                .arg(i + 1)
+                .arg(Quoted(box.trimmed()));
+        if (boxOf[std::size_t(value)] != 0)
+            return QStringLiteral("Resultado, caixa %1: o número %2 já está na caixa %3.")
+                .arg(i + 1)
+                .arg(PadLike(value, 60))
+                .arg(boxOf[std::size_t(value)]);
+        boxOf[std::size_t(value)] = i + 1;
+    }
+    return QString();
+}
+
+QString ContestCellEdit(const TContestGrid& aGrid, int aRow, int aColumn, const QString& aText, QString& aValue)
+{
+    if (aColumn == 0) {
+        int value = 0;
+        if (!IsWholeNumber(aText, value) || value < 1 || value > 99999)
+            return QStringLiteral("O número do concurso deve ser um número inteiro de 1 a 99999 (\"%1\" não é).")
+                .arg(Quoted(aText));
+        aValue = PadLike(value, 99999);
+        for (int r = 0; r < aGrid.RowCount(); ++r)
+            if (r != aRow && aGrid.Row(r).Number == aValue)
+                return QStringLiteral("O concurso %1 já está na lista.").arg(aValue);
+        return QString();
+    }
+    if (aColumn == 1) {
+        const QStringList boxes = aText.split(u';');
+        if (boxes.size() != kDrawn)
+            return QStringLiteral("O resultado deve ter seis números de 1 a 60 separados por \";\" (\"%1\" tem %2).")
+                .arg(Quoted(aText))
+                .arg(boxes.size());
+        const QString problem = ContestBoxesProblem(boxes);
+        if (!problem.isEmpty())
+            return problem;
+        QStringList numbers;
+        for (const QString& box : boxes) {
+            int value = 0;
+            IsWholeNumber(box, value);
+            numbers.append(PadLike(value, 60));
+        }
+        aValue = numbers.join(u';');
+        return QString();
+    }
+    aValue = aText;
+    return QString();
 }
 
 QString FormatPrizeValue(const QString& aText)
@@ -236,6 +299,17 @@ QStringList LinkDefault()
             QStringLiteral("http://www1.caixa.gov.br/loterias/loterias/megasena/megasena_resultado.asp")};
 }
 
+QString LinkFileName(const QString& aProgramFolder, const QString& aConfigFolder, bool& aFallback)
+{
+    const QString inProgram = TrailingChar(aProgramFolder, u'/', true) + QStringLiteral("Link.txt");
+    // A save replaces the file through a new one beside it: the folder itself must be writable.
+    const QFileInfo folder(aProgramFolder);
+    aFallback = !(folder.isDir() && folder.isWritable());
+    if (!aFallback)
+        return inProgram;
+    return TrailingChar(aConfigFolder, u'/', true) + QStringLiteral("Link.txt");
+}
+
 QStringList LinkLoad(const QString& aFileName)
 {
     QFile file(aFileName);
@@ -252,6 +326,7 @@ void LinkSave(const QString& aFileName, const QStringList& aLines)
         bytes += "\r\n";
     }
     QString error;
+    QDir().mkpath(QFileInfo(aFileName).absolutePath());
     if (!WriteFileAtomic(aFileName, bytes, &error))
         throw EInOutError(QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2").arg(aFileName, error));
 }

@@ -15,6 +15,18 @@
 // same contest imported read alike; other texts are kept as typed.
 QString NumbersFromBoxes(const QStringList& aBoxes);
 
+// Why the six number boxes of a contest typed by hand cannot be stored, naming the first box
+// at fault ("caixa 1" to "caixa 6"): each must hold a whole number from 1 to 60, none repeated.
+// Empty when the draw is possible.
+QString ContestBoxesProblem(const QStringList& aBoxes);
+
+// Checks a cell of the results grid as the user typed it in and gives the text to store in
+// aValue: column 0 (number) a whole number from 1 to 99999 that no other row uses, zero-filled
+// to five digits; column 1 (drawn numbers) six distinct whole numbers from 1 to 60 joined by
+// ";", each with two digits; the other columns as typed. Empty when accepted, else why not
+// (a refused edit keeps the old text).
+QString ContestCellEdit(const TContestGrid& aGrid, int aRow, int aColumn, const QString& aText, QString& aValue);
+
 // The prize value box after it is left: the text read as a pt-BR number (decimal comma; a
 // thousands "." is accepted, so a value already formatted reads again) and written with
 // thousands separators and exactly two decimals, without a digit forced before the comma:
@@ -51,6 +63,9 @@ QStringList ContestFileRead(const QString& aFileName);
 
 // The link box's content when Link.txt is missing or unreadable.
 QStringList LinkDefault();
+// Where Link.txt is kept: in aProgramFolder when that folder can be written (or the file there
+// can), else in aConfigFolder, the user's configuration folder; aFallback tells which.
+QString LinkFileName(const QString& aProgramFolder, const QString& aConfigFolder, bool& aFallback);
 // Link.txt's lines, or LinkDefault when it is missing or cannot be read.
 QStringList LinkLoad(const QString& aFileName);
 // Writes the lines (UTF-8, CR LF). Throws EInOutError when the file cannot be written.

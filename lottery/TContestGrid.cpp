@@ -2,6 +2,7 @@
 
 #include "util/TextUtils.h"
 
+#include <algorithm>
 #include <limits>
 
 bool TContestGrid::ContestRowInsert(const TContestRow& aRow)
@@ -49,11 +50,16 @@ int TContestGrid::iNovos() const
 
 int TContestGrid::NextNumber() const
 {
-    int value = 0;
-    // The largest integer has no next one; such a number reads as no number.
-    if (FRows.empty() || !TryStrToInt(FRows.back().Number, value) || value == std::numeric_limits<int>::max())
-        return 1;
-    return value + 1;
+    // Whatever row is on top (an edited or imported older contest may be), the next contest
+    // follows the highest one. A number that is not a whole number, or the largest integer,
+    // which has no next one, does not count.
+    int highest = 0;
+    for (const TContestRow& row : FRows) {
+        int value = 0;
+        if (TryStrToInt(row.Number, value) && value < std::numeric_limits<int>::max())
+            highest = std::max(highest, value);
+    }
+    return highest + 1;
 }
 
 void TContestGrid::Clear()

@@ -39,8 +39,9 @@ public:
 
     // Rows marked "Novo".
     int iNovos() const;
-    // The integer value of the top row's number plus 1; 1 when the grid is empty or the top
-    // number is not a whole number (or is the largest integer, which has no next one).
+    // The highest contest number of the grid plus 1, whatever row holds it; 1 when the grid is
+    // empty. Numbers that are not whole numbers, and the largest integer (which has no next
+    // one), are passed over.
     int NextNumber() const;
 
     void Clear();

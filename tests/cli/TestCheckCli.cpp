@@ -332,7 +332,7 @@ void TestCheckCli::hostileFiles_data()
     QTest::newRow("largest contest number")
         << "import" << HistoryHead(2) + "2147483647\t01\t05\t06\t27\t42\t59\n"
         << 0 << ""
-        << "3 concursos adicionados, 0 ignorados (já existiam). Próximo concurso: 00001";
+        << "3 concursos adicionados, 0 ignorados (já existiam). Próximo concurso: 00003";
     QTest::newRow("thirty-digit bet number")
         << "check-bets" << QByteArray("123456789012345678901234567890;02;03;04;05;06\r\n04;05;30;33;41;52\r\n") << 0
         << "linha 1 (123456789012345678901234567890;02;03;04;05;06): \"123456789012345678901234567890\" não é um "

@@ -4,7 +4,9 @@
 #include "lottery/CheckRules.h"
 #include "lottery/ContestRules.h"
 #include "util/Exceptions.h"
+#include "tests/TestFiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,6 +45,11 @@ class TestLotteryRules : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void contestBoxes_data();
+    void contestBoxes();
+    void contestCellEdit_data();
+    void contestCellEdit();
+    void linkFileFallsBackWhenTheProgramFolderIsReadOnly();
     void betRules_data();
     void betRules();
     void betFromBoxes();
@@ -420,14 +427,15 @@ void TestLotteryRules::nextNumber_data()
 
     QTest::newRow("empty grid") << "" << 1;
     QTest::newRow("contest") << "01218" << 1219;
-    QTest::newRow("text") << "abc" << 1;
+    QTest::newRow("text on top") << "abc" << 1217;
+    QTest::newRow("older contest on top") << "01000" << 1217;
     QTest::newRow("below the largest integer") << "$7FFFFFFE" << 2147483647;
-    QTest::newRow("largest integer") << "2147483647" << 1;
+    QTest::newRow("largest integer") << "2147483647" << 1217;
 }
 
 void TestLotteryRules::nextNumber()
 {
-    QFETCH(QString, top);
+    QFETCH(QString, top); // put on top of contest 01216
     QFETCH(int, next);
     TContestGrid grid;
     grid.ContestRowInsert({"01216", "04;15;23;38;41;60", "", "", ""});
@@ -502,4 +510,111 @@ void TestLotteryRules::linkFile()
 }
 
 QTEST_GUILESS_MAIN(TestLotteryRules)
+void TestLotteryRules::contestBoxes_data()
+{
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("problem"); // empty: accepted
+
+    QTest::newRow("draw") << QStringList{"04", "15", "23", "38", "41", "60"} << "";
+    QTest::newRow("one digit") << QStringList{"4", "15", "23", "38", "41", "60"} << "";
+    QTest::newRow("empty box") << QStringList{"04", "15", "", "38", "41", "60"}
+                               << "Resultado, caixa 3: digite o número sorteado.";
+    QTest::newRow("zero") << QStringList{"0", "15", "23", "38", "41", "60"}
+                          << "Resultado, caixa 1: o número 0 está fora da faixa de 1 a 60.";
+    QTest::newRow("above 60") << QStringList{"04", "15", "23", "38", "41", "61"}
+                              << "Resultado, caixa 6: o número 61 está fora da faixa de 1 a 60.";
+    QTest::newRow("text") << QStringList{"04", "15", "2x", "38", "41", "60"}
+                          << "Resultado, caixa 3: \"2x\" não é um número inteiro.";
+    QTest::newRow("repeated as typed otherwise")
+        << QStringList{"04", "15", "23", "4", "41", "60"} << "Resultado, caixa 4: o número 04 já está na caixa 1.";
+}
+
+void TestLotteryRules::contestBoxes()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, problem);
+    QCOMPARE(ContestBoxesProblem(boxes), problem);
+}
+
+void TestLotteryRules::contestCellEdit_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored"); // empty: refused
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("new number") << 0 << 0 << "1300"
+                                << "01300"
+                                << "";
+    QTest::newRow("own number") << 0 << 0 << "01217"
+                                << "01217"
+                                << "";
+    QTest::newRow("number of another row") << 0 << 0 << "1216"
+                                           << ""
+                                           << "O concurso 01216 já está na lista.";
+    QTest::newRow("number zero") << 0 << 0 << "0"
+                                 << ""
+                                 << "número inteiro de 1 a 99999";
+    QTest::newRow("number too large") << 0 << 0 << "100000"
+                                      << ""
+                                      << "número inteiro de 1 a 99999";
+    QTest::newRow("number text") << 1 << 0 << "abc"
+                                 << ""
+                                 << "número inteiro de 1 a 99999";
+    QTest::newRow("drawn numbers") << 1 << 1 << "4;15;23;38;41;60"
+                                   << "04;15;23;38;41;60"
+                                   << "";
+    QTest::newRow("five drawn numbers") << 1 << 1 << "04;15;23;38;41"
+                                        << ""
+                                        << "tem 5";
+    QTest::newRow("drawn number repeated") << 1 << 1 << "04;15;23;38;41;15"
+                                           << ""
+                                           << "caixa 6";
+    QTest::newRow("drawn number out of range") << 1 << 1 << "04;15;23;38;41;99"
+                                               << ""
+                                               << "fora da faixa";
+    QTest::newRow("value as typed") << 1 << 2 << "R$ 10,00"
+                                    << "R$ 10,00"
+                                    << "";
+}
+
+void TestLotteryRules::contestCellEdit()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, problem);
+    TContestGrid grid;
+    grid.ContestRowInsert({"01216", "04;15;23;38;41;60", "", "", ""});
+    grid.ContestRowInsert({"01217", "10;11;29;30;36;47", "", "", ""});
+    QString value;
+    const QString refused = ContestCellEdit(grid, row, column, typed, value);
+    if (stored.isEmpty()) {
+        QVERIFY2(refused.contains(problem), qPrintable(refused));
+    } else {
+        QVERIFY2(refused.isEmpty(), qPrintable(refused));
+        QCOMPARE(value, stored);
+    }
+}
+
+void TestLotteryRules::linkFileFallsBackWhenTheProgramFolderIsReadOnly()
+{
+    REQUIRE_FILE_MODES();
+    QTemporaryDir temp;
+    const QString program = temp.filePath(QStringLiteral("program"));
+    const QString config = temp.filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(program));
+    bool fallback = true;
+    QCOMPARE(LinkFileName(program, config, fallback), program + QStringLiteral("/Link.txt"));
+    QVERIFY(!fallback);
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    QCOMPARE(LinkFileName(program, config, fallback), config + QStringLiteral("/Link.txt"));
+    QVERIFY(fallback);
+    LinkSave(LinkFileName(program, config, fallback), {QStringLiteral("a"), QStringLiteral("b")});
+    QCOMPARE(LinkLoad(config + QStringLiteral("/Link.txt")), QStringList({"a", "b"}));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 #include "TestLotteryRules.moc"
