@@ -1,15 +1,26 @@
 #include "app/TWorkScreens.h"
 
+#include "lottery/TfrmCadAposta.h"
+
 #include <vector>
 
 namespace {
 std::vector<TWorkScreen>& Table()
 {
     // Rows of the program's screens, as they join:
-    //   {"btnCadAposta", "Cadastro de apostas", "Cadastro de apostas", <frmCadAposta>, {}}
     //   {"btnLancaConcurso", "Lança Concurso", "Cadastro de concursos", <frmLancaRes>, {}}
     //   {"btnConferencia", "Conferência", "Conferência de resultados", <frmConferencia>, <its iShow>}
-    static std::vector<TWorkScreen> table;
+    static std::vector<TWorkScreen> table = {
+        {QStringLiteral("btnCadAposta"),
+         QStringLiteral("Cadastro de apostas"),
+         QStringLiteral("Cadastro de apostas"),
+         [](QWidget* aOwner) -> TfrmBasic* {
+             if (!frmCadAposta)
+                 frmCadAposta = new TfrmCadAposta(aOwner);
+             return frmCadAposta;
+         },
+         {}},
+    };
     return table;
 }
 } // namespace

@@ -8,6 +8,7 @@
 #include "app/TextBox.h"
 #include "app/TfrmPrincipal.h"
 #include "app/TfrmSobreNorvadel.h"
+#include "lottery/TfrmCadAposta.h"
 #include "util/Globals.h"
 #include "util/VersionInfo.h"
 
@@ -174,6 +175,8 @@ void TfrmApresentaNorvadel::FormClose()
 {
     // The bet groups (frmCadAposta) and contests (frmLancaRes) screens are asked to close here,
     // each when it exists.
+    if (frmCadAposta)
+        frmCadAposta->CloseForm();
 }
 
 void TfrmApresentaNorvadel::WorkScreenOpen(const QString& aButton)
