@@ -54,11 +54,13 @@ QPushButton* Button(const QString& aName, const QString& aCaption)
     return button;
 }
 
-TLinkLabel* Link(const QString& aName, const QString& aCaption, const QString& aAccessible)
+// The caption stays the accessible name (what a reader of the screen finds it by); the description
+// tells the two "Remover" links apart.
+TLinkLabel* Link(const QString& aName, const QString& aCaption, const QString& aDescription)
 {
     auto* link = new TLinkLabel(aCaption);
     link->setObjectName(aName);
-    link->setAccessibleName(aAccessible);
+    link->setAccessibleDescription(aDescription);
     return link;
 }
 
