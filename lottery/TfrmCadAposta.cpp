@@ -271,6 +271,10 @@ void TfrmCadAposta::Inicializa()
         FApostas.reset(); // the previous user's store is saved before the next one is read
         FApostas = std::make_unique<TBetStore>(UserFolder, LoginName);
         FAddKey = FApostas->AddKey();
+        if (const QString problem = FApostas->LoadProblem(); !problem.isEmpty()) {
+            LogErrorMessage(problem);
+            Dialogs::Message(this, problem);
+        }
         GroupsRefresh();
         const QStringList marks = FApostas->MarksRead();
         for (int i = 0; i < lstListaGruposDisponiveis->count(); ++i) {
@@ -297,7 +301,9 @@ void TfrmCadAposta::FormShow()
 {
     if (!Logado)
         return;
-    if (!FApostas || lstListaGruposDisponiveis->count() == 0)
+    // A file that could not be read was told about when it was opened; it is not read again
+    // (and told again) at every showing.
+    if (!FApostas || (lstListaGruposDisponiveis->count() == 0 && FApostas->LoadProblem().isEmpty()))
         Inicializa();
 }
 

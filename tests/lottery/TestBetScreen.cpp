@@ -84,6 +84,7 @@ private Q_SLOTS:
     void loadBetFile();
     void exportFile_data();
     void exportFile();
+    void unreadableFileIsToldAndKept();
     void writeFailureKeepsWhatWasTyped_data();
     void writeFailureKeepsWhatWasTyped();
 
@@ -708,6 +709,29 @@ void TestBetScreen::writeFailureKeepsWhatWasTyped()
     QCOMPARE(Name()->currentText(), QStringLiteral("Novo"));
     QCOMPARE(Checked(Groups()), QStringList{"A"});
     QVERIFY(!QFile::exists(UserPath(kAna, QStringLiteral("Novo.export"))));
+}
+
+void TestBetScreen::unreadableFileIsToldAndKept()
+{
+    STEP(Register(kAna));
+    // A folder where the file should be: it can be neither read nor replaced.
+    const QString file = UserPath(kAna, QStringLiteral("Apostas.inx"));
+    QVERIFY(QDir().mkpath(file));
+    STEP(LogIn(kAna));
+    STEP(OpenScreen());
+    QCOMPARE(FAnswers->Messages.size(), 1);
+    const QString told = FAnswers->Messages.takeFirst();
+    QVERIFY2(told.startsWith(QStringLiteral("Não foi possível ler o arquivo \"%1\"").arg(file)), qPrintable(told));
+    QVERIFY2(FShell->ProgramText(QStringLiteral("Log.log")).contains(told), qPrintable(told));
+    // Storing then fails with the reason, and the group stays typed.
+    STEP(StoreGroup(QStringLiteral("A"), {"01;02;03;04;05;06"}));
+    QCOMPARE(FAnswers->Messages.size(), 1);
+    QVERIFY2(
+        FAnswers->Messages.first().startsWith(QStringLiteral("Não foi possível gravar o arquivo \"%1\"").arg(file)),
+        qPrintable(FAnswers->Messages.first()));
+    QCOMPARE(Memo()->toPlainText(), QStringLiteral("01;02;03;04;05;06"));
+    QCOMPARE(Name()->currentText(), QStringLiteral("A"));
+    QVERIFY(QFileInfo(file).isDir());
 }
 
 int main(int argc, char** argv)
