@@ -221,6 +221,9 @@ TfrmCadAposta::TfrmCadAposta(QWidget* aParent) : TfrmBasic(aParent)
     connect(btnSalvar, &QPushButton::clicked, this, &TfrmCadAposta::btnSalvarClick);
     connect(btnCarregaJogosNovo, &QPushButton::clicked, this, &TfrmCadAposta::btnCarregaJogosNovoClick);
     connect(lstListaGruposDisponiveis, &QListWidget::itemClicked, this, &TfrmCadAposta::lstListaGruposDisponiveisClick);
+    // Enter on a group shows its bets too, for whoever works with the keyboard.
+    connect(lstListaGruposDisponiveis, &QListWidget::itemActivated, this,
+            &TfrmCadAposta::lstListaGruposDisponiveisClick);
     connect(lstListaGruposDisponiveis, &QListWidget::itemDoubleClicked, this,
             &TfrmCadAposta::lstListaGruposDisponiveisDblClick);
     connect(lbl14, &TLinkLabel::clicked, this, &TfrmCadAposta::lbl14Click);

@@ -76,7 +76,7 @@ private Q_SLOTS:
     void marksAfterRestart();
     void removal_data();
     void removal();
-    void arrowKeyChangesNothing();
+    void arrowKeysChangeNothingEnterShowsBets();
     void checkingEngineOperations();
     void blinkingEndsOnTheListColour();
     void logonSwitchesTheFileAndLogoutClears();
@@ -503,16 +503,20 @@ void TestBetScreen::removal()
     }
 }
 
-void TestBetScreen::arrowKeyChangesNothing()
+void TestBetScreen::arrowKeysChangeNothingEnterShowsBets()
 {
     STEP(Ready());
     STEP(StoreGroup(QStringLiteral("A"), {"01;02;03;04;05;06"}));
-    STEP(StoreGroup(QStringLiteral("B"), {"01;02;03;04;05;06"}));
+    STEP(StoreGroup(QStringLiteral("B"), {"11;12;13;14;15;16"}));
     const QByteArray before = ReadAll(UserPath(kAna, QStringLiteral("Apostas.inx")));
     QTest::keyClick(Groups(), Qt::Key_Down);
     QTest::keyClick(Bets(), Qt::Key_Up);
     QCOMPARE(Rows(Groups()), QStringList({"A", "B"}));
     QCOMPARE(ReadAll(UserPath(kAna, QStringLiteral("Apostas.inx"))), before);
+    // Enter shows the highlighted group's bets.
+    QTest::keyClick(Groups(), Qt::Key_Return);
+    QCOMPARE(Rows(Bets()), QStringList{"11;12;13;14;15;16"});
+    QCOMPARE(frmCadAposta->ShownGroup(), QStringLiteral("B"));
 }
 
 void TestBetScreen::checkingEngineOperations()
