@@ -80,6 +80,12 @@ QListWidgetItem* CheckItem(const QString& aText)
     return item;
 }
 
+// A taken item belongs to the caller; it goes here.
+void ItemRemove(QListWidget* aList, int aRow)
+{
+    std::unique_ptr<QListWidgetItem>(aList->takeItem(aRow));
+}
+
 } // namespace
 
 TfrmCadAposta::TfrmCadAposta(QWidget* aParent) : TfrmBasic(aParent)
@@ -493,7 +499,7 @@ void TfrmCadAposta::lstListaGruposDisponiveisKeyDown(int aKey)
         return;
     const QString name = item->text();
     Attempt([&] { FApostas->GroupsRemove({name}); });
-    delete lstListaGruposDisponiveis->takeItem(lstListaGruposDisponiveis->row(item));
+    ItemRemove(lstListaGruposDisponiveis, lstListaGruposDisponiveis->row(item));
     lstListaItensDoGrupo->clear();
     FShownGroup.clear();
     FHeaders.removeAll(name);
@@ -516,7 +522,7 @@ void TfrmCadAposta::lstListaItensDoGrupoKeyDown(int aKey)
     QListWidgetItem* item = lstListaItensDoGrupo->currentItem();
     if (!item)
         return;
-    delete lstListaItensDoGrupo->takeItem(lstListaItensDoGrupo->row(item));
+    ItemRemove(lstListaItensDoGrupo, lstListaItensDoGrupo->row(item));
     ShownGroupWrite();
 }
 
@@ -557,7 +563,7 @@ void TfrmCadAposta::lblLinkGroupRemoveClick()
     FShownGroup.clear();
     for (int i = lstListaGruposDisponiveis->count() - 1; i >= 0; --i)
         if (lstListaGruposDisponiveis->item(i)->checkState() == Qt::Checked)
-            delete lstListaGruposDisponiveis->takeItem(i);
+            ItemRemove(lstListaGruposDisponiveis, i);
     for (const QString& name : marked)
         FHeaders.removeAll(name);
 }
@@ -570,7 +576,7 @@ void TfrmCadAposta::lblLinkItemRemoveClick()
         return;
     for (int i = lstListaItensDoGrupo->count() - 1; i >= 0; --i)
         if (lstListaItensDoGrupo->item(i)->checkState() == Qt::Checked)
-            delete lstListaItensDoGrupo->takeItem(i);
+            ItemRemove(lstListaItensDoGrupo, i);
     ShownGroupWrite();
 }
 
