@@ -1,5 +1,6 @@
 #include "app/TWorkScreens.h"
 
+#include "lottery/TfrmCadAposta.h"
 #include "lottery/TfrmLancaRes.h"
 
 #include <vector>
@@ -8,10 +9,17 @@ namespace {
 std::vector<TWorkScreen>& Table()
 {
     // Rows of the program's screens, as they join:
-    //   {"btnCadAposta", "Cadastro de apostas", "Cadastro de apostas", <frmCadAposta>, {}}
-    //   {"btnLancaConcurso", "Lança Concurso", "Cadastro de concursos", <frmLancaRes>, {}}
     //   {"btnConferencia", "Conferência", "Conferência de resultados", <frmConferencia>, <its iShow>}
     static std::vector<TWorkScreen> table{
+        {QStringLiteral("btnCadAposta"),
+         QStringLiteral("Cadastro de apostas"),
+         QStringLiteral("Cadastro de apostas"),
+         [](QWidget* aOwner) -> TfrmBasic* {
+             if (!frmCadAposta)
+                 frmCadAposta = new TfrmCadAposta(aOwner);
+             return frmCadAposta;
+         },
+         {}},
         {QStringLiteral("btnLancaConcurso"),
          QStringLiteral("Lança Concurso"),
          QStringLiteral("Cadastro de concursos"),

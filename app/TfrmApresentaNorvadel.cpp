@@ -9,6 +9,7 @@
 #include "app/TextBox.h"
 #include "app/TfrmPrincipal.h"
 #include "app/TfrmSobreNorvadel.h"
+#include "lottery/TfrmCadAposta.h"
 #include "util/Globals.h"
 #include "util/VersionInfo.h"
 
@@ -177,6 +178,8 @@ void TfrmApresentaNorvadel::FormClose()
     // each when it exists.
     if (frmLancaRes)
         frmLancaRes->CloseForm();
+    if (frmCadAposta)
+        frmCadAposta->CloseForm();
 }
 
 void TfrmApresentaNorvadel::WorkScreenOpen(const QString& aButton)

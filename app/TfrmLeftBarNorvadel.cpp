@@ -3,6 +3,7 @@
 #include "app/TLinkLabel.h"
 #include "app/TcxTabManager.h"
 #include "app/TfrmApresentaNorvadel.h"
+#include "lottery/TfrmCadAposta.h"
 #include "support/TfrmBasicConfig.h"
 #include "users/TfrmLogin.h"
 #include "users/TfrmRSenha.h"
@@ -86,8 +87,9 @@ void TfrmLeftBarNorvadel::LogonReaction(QObject* aSender)
     Q_UNUSED(aSender);
     if (frmApresentaNorvadel)
         frmApresentaNorvadel->Inicializa();
-    // The bet groups screen (frmCadAposta) loads the user's groups here: Inicializa when it
-    // exists.
+    // The bet groups screen switches to the new user's file.
+    if (frmCadAposta)
+        frmCadAposta->Inicializa();
     if (frmLogin)
         frmLogin->lblNaoRegistrado->setEnabled(false);
 }
@@ -97,7 +99,8 @@ void TfrmLeftBarNorvadel::LogoutReaction(QObject* aSender)
     Q_UNUSED(aSender);
     if (frmApresentaNorvadel)
         frmApresentaNorvadel->Clear();
-    // The bet groups screen (frmCadAposta) empties itself here: Clear when it exists.
+    if (frmCadAposta)
+        frmCadAposta->Clear();
     if (frmLogin) {
         frmLogin->lblEditarPerfil->setEnabled(false);
         frmLogin->lblNaoRegistrado->setEnabled(true);

@@ -26,6 +26,14 @@ TBetStore::TBetStore(const QString& aUserFolder, const QString& aLoginName)
 
 TBetStore::~TBetStore() = default;
 
+QString TBetStore::LoadProblem() const
+{
+    if (!FApostas->Status().HasStatus(stFileLoadFail))
+        return QString();
+    return QStringLiteral("Não foi possível ler o arquivo \"%1\" (%2); ele não será alterado.")
+        .arg(FFileName, FApostas->ErrorString());
+}
+
 QStringList TBetStore::Groups() const
 {
     return FApostas->GetHeaders(Section());

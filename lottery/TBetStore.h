@@ -35,6 +35,10 @@ public:
     TBetStore& operator=(const TBetStore&) = delete;
 
     const QString& FileName() const { return FFileName; }
+    // For the user, when the file exists but could not be read: which file and why. Such a file
+    // is never written over (every write then throws EInOutError), so nothing in it is lost.
+    // Empty when the file was read or did not exist.
+    QString LoadProblem() const;
     const QString& AddKey() const { return FAddKey; }
 
     // The group names in stored order.

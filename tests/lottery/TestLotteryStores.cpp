@@ -135,10 +135,20 @@ void TestLotteryStores::marks()
 
 void TestLotteryStores::unwritableFileIsReported()
 {
+    {
+        // A file that does not exist yet has no problem to tell.
+        QTemporaryDir empty;
+        QVERIFY(TBetStore(empty.path(), QStringLiteral("Ana")).LoadProblem().isEmpty());
+    }
     QTemporaryDir dir;
     // A folder where the file should be: no save can replace it.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Apostas.inx")));
     TBetStore store(dir.path(), QStringLiteral("Ana"));
+    // The user can be told at once, before any work is lost.
+    QVERIFY2(
+        store.LoadProblem().startsWith(
+            QStringLiteral("Não foi possível ler o arquivo \"%1\"").arg(dir.filePath(QStringLiteral("Apostas.inx")))),
+        qPrintable(store.LoadProblem()));
     try {
         store.GroupStore(QStringLiteral("A"), {"01;02;03;04;05;06"});
         QFAIL("the group was reported as stored");
