@@ -4,6 +4,7 @@
 #include "app/TFrameTop.h"
 #include "app/TfrmDlgProgress.h"
 #include "lottery/ContestRules.h"
+#include "lottery/ContestSheet.h"
 #include "lottery/TContestStore.h"
 #include "store/TManager.h"
 #include "support/TMyException.h"
@@ -241,8 +242,9 @@ TfrmLancaRes::TfrmLancaRes(QWidget* aParent) : TfrmBasic(aParent)
 {
     setObjectName(QStringLiteral("frmLancaRes"));
     setWindowTitle(QStringLiteral("Lançamento de resultados"));
-    dlgOpen1 = {QStringLiteral("Arquivo separado por tabulação"), QStringLiteral("Texto por tabulação (*.txt)"),
-                QStringLiteral("txt")};
+    // The operator's own results spreadsheet is offered beside the text file.
+    dlgOpen1 = {QStringLiteral("Arquivo separado por tabulação"),
+                QStringLiteral("Texto por tabulação (*.txt);;Planilha de resultados (*.xlsx)"), QStringLiteral("txt")};
 
     jvRichEdtLinkMega = new TLinkBox(ClientArea());
     jvRichEdtLinkMega->setObjectName(QStringLiteral("jvRichEdtLinkMega"));
@@ -576,7 +578,7 @@ TContestImport TfrmLancaRes::ImportRun(const QString& aFileName)
     TContestImport import;
     QStringList lines;
     try {
-        lines = ContestFileRead(aFileName);
+        lines = ContestImportFileRead(aFileName);
     } catch (const EInOutError& e) {
         import.Error = e.Message();
         return import;

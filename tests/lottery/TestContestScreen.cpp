@@ -51,6 +51,7 @@ private Q_SLOTS:
     void refusedDraw();
     void import_data();
     void import();
+    void importOfTheOperatorsSpreadsheet();
     void cancelledImportProposesNumberOne();
     void cancelInTheProgressDialogStopsTheImport();
     void edit_data();
@@ -279,6 +280,28 @@ void TestContestScreen::import()
         QVERIFY(!dialog->isVisible());
 }
 
+void TestContestScreen::importOfTheOperatorsSpreadsheet()
+{
+    FShell->Answers->PathAnswers = {QStringLiteral(NORVADEL_TEST_DATA "/xlsx/operator.xlsx")};
+    Ctl<QPushButton>("btnLoadFromFile")->click();
+    QVERIFY2(FShell->Answers->Messages.isEmpty(), qPrintable(FShell->Answers->Messages.join(u'\n')));
+    QCOMPARE(Rows(), 7);
+    QCOMPARE(Row(0), QStringList({"00006", "07;13;19;22;40;47", "R$0,00", "0", ""}));
+    QCOMPARE(Ctl<QSpinBox>("seResConcurso")->value(), 7);
+    QVERIFY(Ctl<QPlainTextEdit>("jvRichEdtImport")->toPlainText().startsWith(QStringLiteral("Concurso\tBola1")));
+    QVERIFY(ReadAll(ContestsPath()).contains("<Header=00006>"));
+
+    // What is not a results sheet: the message, and nothing more stored.
+    const QByteArray stored = ReadAll(ContestsPath());
+    FShell->Answers->PathAnswers = {QStringLiteral(NORVADEL_TEST_DATA "/xlsx/missing-heading.xlsx")};
+    Ctl<QPushButton>("btnLoadFromFile")->click();
+    QCOMPARE(FShell->Answers->Messages.size(), 1);
+    QVERIFY2(FShell->Answers->Messages.first().contains(QStringLiteral("falta a coluna \"Bola3\"")),
+             qPrintable(FShell->Answers->Messages.first()));
+    QCOMPARE(Rows(), 7);
+    QCOMPARE(ReadAll(ContestsPath()), stored);
+}
+
 void TestContestScreen::cancelledImportProposesNumberOne()
 {
     Ctl<QSpinBox>("seResConcurso")->setValue(500);
@@ -313,7 +336,8 @@ void TestContestScreen::cancelInTheProgressDialogStopsTheImport()
     Dialogs::SetHandler(answers);
     Ctl<QPushButton>("btnLoadFromFile")->click();
     Dialogs::SetHandler(FShell->Answers);
-    QCOMPARE(answers->Titles, QStringList{"Arquivo separado por tabulação|Texto por tabulação (*.txt)"});
+    QCOMPARE(answers->Titles, QStringList{"Arquivo separado por tabulação|Texto por tabulação (*.txt);;Planilha de "
+                                          "resultados (*.xlsx)"});
     QCOMPARE(Rows(), 1);
     QCOMPARE(Ctl<QSpinBox>("seResConcurso")->value(), 1);
     QVERIFY(answers->Messages.isEmpty());
