@@ -9,6 +9,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -194,20 +195,28 @@ QByteArray TSheetReader::Part(const QString& aPart) const
     if (!file)
         Fail(
             QStringLiteral("a parte %1 não pode ser lida: %2").arg(aPart, QString::fromUtf8(zip_strerror(FZip.get()))));
-    // The declared size may lie: the bytes are counted as they come.
+    // Read straight into a block of the declared size; the declared size may lie, so the bytes
+    // are counted as they come and the block grows, up to the limit, when more arrive.
     QByteArray bytes;
-    char buffer[65536];
+    bytes.resize(qsizetype((stat.valid & ZIP_STAT_SIZE) ? stat.size : 0) + 1);
+    qsizetype used = 0;
     for (;;) {
-        const zip_int64_t read = zip_fread(file.get(), buffer, sizeof buffer);
+        if (used == bytes.size()) {
+            if (zip_uint64_t(used) > kLargestPart)
+                Fail(QStringLiteral("a parte %1 é grande demais para uma planilha de resultados").arg(aPart));
+            bytes.resize(std::min<qsizetype>(std::max<qsizetype>(used * 2, 65536), qsizetype(kLargestPart) + 1));
+        }
+        const zip_int64_t read = zip_fread(file.get(), bytes.data() + used, zip_uint64_t(bytes.size() - used));
         if (read < 0)
             Fail(QStringLiteral("a parte %1 está danificada: %2")
                      .arg(aPart, QString::fromUtf8(zip_file_strerror(file.get()))));
         if (read == 0)
             break;
-        if (zip_uint64_t(bytes.size()) + zip_uint64_t(read) > kLargestPart)
-            Fail(QStringLiteral("a parte %1 é grande demais para uma planilha de resultados").arg(aPart));
-        bytes.append(buffer, qsizetype(read));
+        used += qsizetype(read);
     }
+    if (zip_uint64_t(used) > kLargestPart)
+        Fail(QStringLiteral("a parte %1 é grande demais para uma planilha de resultados").arg(aPart));
+    bytes.resize(used);
     return bytes;
 }
 
