@@ -78,13 +78,13 @@ class Program:
     def click(self, node, left=None):
         """A click of the mouse on node, in its middle or left pixels from its left edge: a link
         and the check box of an item offer no action of their own."""
-        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        x, y, width, height = wait_for("%s laid out on screen" % node.name, lambda: laid_out(node))
         at = x + (width // 2 if left is None else left)
         subprocess.run(["xdotool", "mousemove", str(at), str(y + height // 2), "click", "1"], check=True)
 
     def mark(self, item):
         """Marks a list item by a click on its check box, at its left edge."""
-        _, _, _, height = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        _, _, _, height = wait_for("%s laid out on screen" % item.name, lambda: laid_out(item))
         self.click(item, height // 2)
 
     def message(self, text):
@@ -126,6 +126,16 @@ class Program:
         self.title("Bem Vindo - " + USER)
         self.press(self.app, button)
         return wait_for("the screen " + caption, lambda: find(self.app, pyatspi.ROLE_FILLER, caption))
+
+
+def laid_out(node):
+    """The extents of node once it has them, inside those of its parent (a list lays its items out
+    after it shows them)."""
+    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    px, py, pwidth, pheight = node.parent.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    inside = (width > 0 and height > 0 and px <= x and py <= y
+              and x + width <= px + pwidth and y + height <= py + pheight)
+    return (x, y, width, height) if inside else None
 
 
 def list_items(node):
@@ -202,7 +212,8 @@ def first_run(binary, work):
         grid = wait_for("the contests", lambda: find(results, pyatspi.ROLE_TABLE, "Concursos"))
         assert grid.queryTable().nRows == 1, grid.queryTable().nRows  # the empty bottom row
         ui.press(results, "Carregar do arquivo")
-        dialog = wait_for("the file dialog", lambda: find(run.app, pyatspi.ROLE_DIALOG, "Arquivo separado por tabulação"))
+        dialog = wait_for("the file dialog",
+                          lambda: find(run.app, pyatspi.ROLE_DIALOG, "Arquivo separado por tabulação"))
         file_name = wait_for("the file dialog's name box",
                              lambda: find(dialog, pyatspi.ROLE_TEXT, "Nome do arquivo:")
                              or find(dialog, pyatspi.ROLE_TEXT, "File name:"))
