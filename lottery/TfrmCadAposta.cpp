@@ -156,6 +156,8 @@ TfrmCadAposta::TfrmCadAposta(QWidget* aParent) : TfrmBasic(aParent)
     cmbNomeGrupo->setEditable(true);
     cmbNomeGrupo->setInsertPolicy(QComboBox::NoInsert);
     cmbNomeGrupo->setAccessibleName(lbl1->text());
+    // What a reader of the screen types into is the box's own line, which is named too.
+    cmbNomeGrupo->lineEdit()->setAccessibleName(lbl1->text());
     lbl1->setBuddy(cmbNomeGrupo);
     nameRow->addWidget(lbl1);
     nameRow->addWidget(cmbNomeGrupo, 1);

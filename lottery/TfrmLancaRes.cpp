@@ -242,6 +242,7 @@ TfrmLancaRes::TfrmLancaRes(QWidget* aParent) : TfrmBasic(aParent)
 {
     setObjectName(QStringLiteral("frmLancaRes"));
     setWindowTitle(QStringLiteral("Lançamento de resultados"));
+    setAccessibleName(windowTitle());
     // The operator's own results spreadsheet is offered beside the text file.
     dlgOpen1 = {QStringLiteral("Arquivo separado por tabulação"),
                 QStringLiteral("Texto por tabulação (*.txt);;Planilha de resultados (*.xlsx)"), QStringLiteral("txt")};

@@ -53,12 +53,14 @@ def descendants(node, depth=0):
         yield from descendants(child, depth + 1)
 
 
-def find(root, role=None, name=None, showing=True):
+def find(root, role=None, name=None, showing=True, description=None):
     for node in descendants(root):
         try:
             if role is not None and node.getRole() != role:
                 continue
             if name is not None and node.name != name:
+                continue
+            if description is not None and node.description != description:
                 continue
             if showing and not node.getState().contains(pyatspi.STATE_SHOWING):
                 continue
@@ -86,17 +88,23 @@ def text_of(node):
 
 
 class Run:
-    """One run of the program in temporary folders; use it as a context manager."""
+    """One run of the program in temporary folders; use it as a context manager.
 
-    def __init__(self, binary, prefix):
-        self.work = tempfile.mkdtemp(prefix=prefix)
+    work, when given, is the folder of an earlier run (its work): the program starts again on the
+    program folder and home it left, as a user starts it again on the same computer. That folder
+    then belongs to the caller, who removes it."""
+
+    def __init__(self, binary, prefix, work=None):
+        self.owns_work = work is None
+        self.work = tempfile.mkdtemp(prefix=prefix) if work is None else work
         self.program_folder = os.path.join(self.work, "programa")
         self.home = os.path.join(self.work, "home")
         self.output_path = os.path.join(self.work, "saida.txt")
-        os.makedirs(self.program_folder)
-        os.makedirs(self.home)
+        os.makedirs(self.program_folder, exist_ok=True)
+        os.makedirs(self.home, exist_ok=True)
         self.program = os.path.join(self.program_folder, "norvadel")
-        shutil.copy2(os.path.realpath(binary), self.program)
+        if not os.path.exists(self.program):
+            shutil.copy2(os.path.realpath(binary), self.program)
         self.env = dict(os.environ)
         self.env.update({"HOME": self.home, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1",
                          "XDG_CONFIG_HOME": os.path.join(self.home, ".config"), "LANG": "pt_BR.UTF-8"})
@@ -139,5 +147,6 @@ class Run:
         if self.process is not None and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        shutil.rmtree(self.work, ignore_errors=True)
+        if self.owns_work:
+            shutil.rmtree(self.work, ignore_errors=True)
         return False
