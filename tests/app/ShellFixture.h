@@ -24,6 +24,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Runs a helper that checks as it goes (QVERIFY returns from the helper only) and ends the
+// calling test at its first failure.
+#define STEP(aCall)                                                                                                    \
+    do {                                                                                                               \
+        aCall;                                                                                                         \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (false)
+
 class TShell
 {
 public:

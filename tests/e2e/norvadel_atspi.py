@@ -70,6 +70,43 @@ def find(root, role=None, name=None, showing=True, description=None):
     return None
 
 
+class Program:
+    """The running program as a user meets it: its main window, forms, boxes, buttons and titles,
+    found by role and visible text."""
+
+    def __init__(self, app):
+        self.app = app
+        self.window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "Norvadel"))
+
+    def form(self, caption):
+        """A form by its caption; it need not be on screen (the side bar hides itself)."""
+        return wait_for("the form " + caption, lambda: find(self.app, pyatspi.ROLE_FILLER, caption, False))
+
+    def tab_selected(self, caption):
+        """Whether the side bar's current tab is caption (a tab bar is named by its current tab)."""
+        return find(self.app, pyatspi.ROLE_PAGE_TAB_LIST, caption, False) is not None
+
+    def box(self, root, label, role=pyatspi.ROLE_TEXT):
+        return wait_for("the box " + label, lambda: find(root, role, label, False))
+
+    def type_into(self, root, label, text, role=pyatspi.ROLE_TEXT):
+        box = wait_for("the box " + label, lambda: find(root, role, label, False)
+                       or find(root, pyatspi.ROLE_PASSWORD_TEXT, label, False))
+        box.queryEditableText().setTextContents(text)
+        if box.getRole() != pyatspi.ROLE_PASSWORD_TEXT:  # a password box shows no text
+            wait_for("%r in the box %s" % (text, label), lambda: text_of(box) == text)
+
+    def button(self, root, caption, description=None):
+        return wait_for("the button " + caption,
+                        lambda: find(root, pyatspi.ROLE_PUSH_BUTTON, caption, False, description))
+
+    def press(self, root, caption, description=None):
+        self.button(root, caption, description).queryAction().doAction(0)
+
+    def title(self, text):
+        return wait_for("the title " + repr(text), lambda: find(self.app, pyatspi.ROLE_LABEL, text, False))
+
+
 def application(pid):
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):

@@ -29,14 +29,6 @@
 
 #include <memory>
 
-// Runs a helper that checks as it goes and ends the test at its first failure.
-#define STEP(aCall)                                                                                                    \
-    do {                                                                                                               \
-        aCall;                                                                                                         \
-        if (QTest::currentTestFailed())                                                                                \
-            return;                                                                                                    \
-    } while (false)
-
 namespace {
 
 // Answers like TScriptedHandler and also keeps what each file dialog asked.

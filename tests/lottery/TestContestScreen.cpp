@@ -26,14 +26,6 @@
 
 #include <memory>
 
-// Runs a helper that checks as it goes and ends the test at its first failure.
-#define STEP(aCall)                                                                                                    \
-    do {                                                                                                               \
-        aCall;                                                                                                         \
-        if (QTest::currentTestFailed())                                                                                \
-            return;                                                                                                    \
-    } while (false)
-
 namespace {
 const QStringList kDrawn{"04", "15", "23", "38", "41", "60"};
 }

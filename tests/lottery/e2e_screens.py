@@ -21,7 +21,7 @@ import pyatspi
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
-from norvadel_atspi import Run, find, text_of, wait_for  # noqa: E402
+from norvadel_atspi import Program, Run, find, text_of, wait_for  # noqa: E402
 
 USER = "Paulo Lima"
 PASSWORD = "c0nc@rso 48"
@@ -43,37 +43,8 @@ def screenshot(name):
         subprocess.run(["import", "-window", "root", os.path.join(folder, name)], check=True)
 
 
-class Program:
-    def __init__(self, app):
-        self.app = app
-        self.window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "Norvadel"))
-
-    def form(self, caption):
-        """A form by its caption; it need not be on screen (the side bar hides itself)."""
-        return wait_for("the form " + caption, lambda: find(self.app, pyatspi.ROLE_FILLER, caption, False))
-
-    def tab_selected(self, caption):
-        return find(self.app, pyatspi.ROLE_PAGE_TAB_LIST, caption, False) is not None
-
-    def box(self, root, label, role=pyatspi.ROLE_TEXT):
-        return wait_for("the box " + label, lambda: find(root, role, label, False))
-
-    def type_into(self, root, label, text, role=pyatspi.ROLE_TEXT):
-        box = wait_for("the box " + label, lambda: find(root, role, label, False)
-                       or find(root, pyatspi.ROLE_PASSWORD_TEXT, label, False))
-        box.queryEditableText().setTextContents(text)
-        if box.getRole() != pyatspi.ROLE_PASSWORD_TEXT:  # a password box shows no text
-            wait_for("%r in the box %s" % (text, label), lambda: text_of(box) == text)
-
-    def button(self, root, caption, description=None):
-        return wait_for("the button " + caption,
-                        lambda: find(root, pyatspi.ROLE_PUSH_BUTTON, caption, False, description))
-
-    def press(self, root, caption, description=None):
-        self.button(root, caption, description).queryAction().doAction(0)
-
-    def title(self, text):
-        return wait_for("the title " + repr(text), lambda: find(self.app, pyatspi.ROLE_LABEL, text, False))
+class Player(Program):
+    """The shared driver, with the clicks, messages and screens of these two screens."""
 
     def click(self, node, left=None):
         """A click of the mouse on node, in its middle or left pixels from its left edge: a link
@@ -171,7 +142,7 @@ def main():
 
 def first_run(binary, work):
     with Run(binary, "norvadel-e2e-screens-", work) as run:
-        ui = Program(run.app)
+        ui = Player(run.app)
         ui.title("Obrix System BR - Apresentação")
         ui.log_in(register=True)
 
@@ -253,7 +224,7 @@ def first_run(binary, work):
 
 def second_run(binary, work):
     with Run(binary, "norvadel-e2e-screens-", work) as run:
-        ui = Program(run.app)
+        ui = Player(run.app)
         ui.title("Obrix System BR - Apresentação")
         ui.log_in(register=False)
 

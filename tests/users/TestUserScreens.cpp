@@ -31,14 +31,6 @@
 
 #include <memory>
 
-// Runs a helper that checks as it goes and ends the test at its first failure.
-#define STEP(aCall)                                                                                                    \
-    do {                                                                                                               \
-        aCall;                                                                                                         \
-        if (QTest::currentTestFailed())                                                                                \
-            return;                                                                                                    \
-    } while (false)
-
 class TestUserScreens : public QObject
 {
     Q_OBJECT

@@ -12,36 +12,10 @@ import sys
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from norvadel_atspi import Run, find, text_of, wait_for  # noqa: E402
+from norvadel_atspi import Program, Run, find, text_of, wait_for  # noqa: E402
 
 USER = "Maria Souza"
 PASSWORD = "s3nh@ forte"
-
-
-class Program:
-    def __init__(self, app):
-        self.app = app
-        self.window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "Norvadel"))
-
-    def form(self, caption):
-        """A side bar form by its caption; it need not be on screen (the side bar hides itself)."""
-        return wait_for("the form " + caption, lambda: find(self.app, pyatspi.ROLE_FILLER, caption, False))
-
-    def tab_selected(self, caption):
-        """Whether the side bar's current tab is caption (a tab bar is named by its current tab)."""
-        return find(self.app, pyatspi.ROLE_PAGE_TAB_LIST, caption, False) is not None
-
-    def type_into(self, form, label, text):
-        box = wait_for("the box " + label, lambda: find(form, pyatspi.ROLE_TEXT, label, False)
-                       or find(form, pyatspi.ROLE_PASSWORD_TEXT, label, False))
-        box.queryEditableText().setTextContents(text)
-
-    def press(self, root, caption):
-        button = wait_for("the button " + caption, lambda: find(root, pyatspi.ROLE_PUSH_BUTTON, caption, False))
-        button.queryAction().doAction(0)
-
-    def title(self, text):
-        return wait_for("the welcome title " + repr(text), lambda: find(self.app, pyatspi.ROLE_LABEL, text, False))
 
 
 def main():
