@@ -68,8 +68,9 @@ private:
     }
     QString SheetPart();
     void SharedStringsRead();
-    void SheetRead(const QString& aPart);
-    // Large parts are read by the quick reader, and again by QXmlStreamReader when it gives up.
+    // Large parts are read by the quick reader, and again by QXmlStreamReader when it gives up;
+    // aParse (called with the reader) starts over each time.
+    template <class TParse> void PartParse(const QString& aPart, TParse aParse);
     template <class TXml> void SharedStringsParse(TXml& aXml, const QString& aPart);
     template <class TXml> void SheetParse(TXml& aXml, const QString& aPart);
     // The text of the element aXml stands on (<si>, <is>): its <t> pieces, phonetic runs left out.
@@ -308,13 +309,18 @@ void TSheetReader::SharedStringsRead()
     const QString part = QStringLiteral("xl/sharedStrings.xml");
     if (!Has(part))
         return;
-    const QByteArray bytes = Part(part);
+    PartParse(part, [&](auto& aXml) { SharedStringsParse(aXml, part); });
+}
+
+template <class TParse> void TSheetReader::PartParse(const QString& aPart, TParse aParse)
+{
+    const QByteArray bytes = Part(aPart);
     try {
         TQuickXml quick(bytes);
-        SharedStringsParse(quick, part);
+        aParse(quick);
     } catch (const TGaveUp&) {
         QXmlStreamReader xml(bytes);
-        SharedStringsParse(xml, part);
+        aParse(xml);
     }
 }
 
@@ -350,18 +356,6 @@ template <class TXml> QString TSheetReader::CellValue(TXml& aXml, const QString&
     if (type == u"inlineStr" || type == u"str" || type == u"e" || inlineText)
         return value;
     return NumberText(value.trimmed());
-}
-
-void TSheetReader::SheetRead(const QString& aPart)
-{
-    const QByteArray bytes = Part(aPart);
-    try {
-        TQuickXml quick(bytes);
-        SheetParse(quick, aPart);
-    } catch (const TGaveUp&) {
-        QXmlStreamReader xml(bytes);
-        SheetParse(xml, aPart);
-    }
 }
 
 template <class TXml> void TSheetReader::SheetParse(TXml& xml, const QString& aPart)
@@ -488,7 +482,7 @@ QStringList TSheetReader::Lines()
     }
     const QString sheet = SheetPart();
     SharedStringsRead();
-    SheetRead(sheet);
+    PartParse(sheet, [&](auto& aXml) { SheetParse(aXml, sheet); });
     if (FFirstRow == 0)
         Fail(QStringLiteral("a folha está vazia"));
     if (FWanted.empty())
